@@ -1,0 +1,16 @@
+#pragma once
+
+// Texts cross into Qt only here, at the widgets: UTF-8 bytes to QString and back.
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string FromQString(const QString& text) {
+    return text.toStdString();
+}

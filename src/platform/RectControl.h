@@ -1,0 +1,60 @@
+#pragma once
+
+// A control with a place on its window. Left, Top, Width and Height are
+// measured in window coordinates, also for a control on a tab page. An edge
+// that is locked keeps its distance to the same edge of the window when the
+// window is resized; the window does the placing.
+
+#include "Control.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class RectControl : public Control {
+public:
+    using Control::Control;
+
+    std::int32_t Left() const { return left_; }
+    void Left(std::int32_t value);
+    std::int32_t Top() const { return top_; }
+    void Top(std::int32_t value);
+    std::int32_t Width() const { return width_; }
+    void Width(std::int32_t value);
+    std::int32_t Height() const { return height_; }
+    void Height(std::int32_t value);
+
+    bool LockLeft() const { return lockLeft_; }
+    void LockLeft(bool value) { lockLeft_ = value; }
+    bool LockTop() const { return lockTop_; }
+    void LockTop(bool value) { lockTop_ = value; }
+    bool LockRight() const { return lockRight_; }
+    void LockRight(bool value) { lockRight_ = value; }
+    bool LockBottom() const { return lockBottom_; }
+    void LockBottom(bool value) { lockBottom_ = value; }
+
+    bool Enabled() const;
+    void Enabled(bool value);
+    bool Visible() const { return visible_; }
+    void Visible(bool value);
+
+    // The window's content size at the moment the bounds were last set; the
+    // locked edges keep their distances relative to it.
+    std::int32_t ReferenceWidth() const { return referenceWidth_; }
+    std::int32_t ReferenceHeight() const { return referenceHeight_; }
+
+private:
+    void BoundsChanged();
+
+    std::int32_t left_ = 0;
+    std::int32_t top_ = 0;
+    std::int32_t width_ = 0;
+    std::int32_t height_ = 0;
+    bool lockLeft_ = false;
+    bool lockTop_ = false;
+    bool lockRight_ = false;
+    bool lockBottom_ = false;
+    bool visible_ = true;
+    std::int32_t referenceWidth_ = 0;
+    std::int32_t referenceHeight_ = 0;
+};

@@ -1,0 +1,12 @@
+#include "TypeName.h"
+
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
+
+std::string TypeName(const std::type_info& type) {
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> demangled(
+        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
+    return status == 0 && demangled ? std::string(demangled.get()) : std::string(type.name());
+}

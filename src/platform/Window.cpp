@@ -1,0 +1,208 @@
+#include "Window.h"
+
+#include "EventDispatch.h"
+#include "QtText.h"
+#include "RectControl.h"
+#include "Text.h"
+
+#include <QCloseEvent>
+#include <QMainWindow>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+// The windows the platform holds: each built window, by its class name.
+std::map<std::string, std::shared_ptr<Window>, std::less<>>& ImplicitWindows() {
+    static std::map<std::string, std::shared_ptr<Window>, std::less<>> windows;
+    return windows;
+}
+
+// The area under the menu bar that holds the controls.
+class ContentWidget : public QWidget {
+public:
+    explicit ContentWidget(std::function<void(int, int)> resized)
+        : resized_(std::move(resized)) {}
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        resized_(event->size().width(), event->size().height());
+    }
+
+private:
+    std::function<void(int, int)> resized_;
+};
+
+} // namespace
+
+class Window::Frame : public QMainWindow {
+public:
+    explicit Frame(Window& window)
+        : window_(window) {
+        setCentralWidget(new ContentWidget(
+            [this](int width, int height) { window_.ContentResized(width, height); }));
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        RunEventHandler("Window.Close", [this] { window_.Close.Raise(); });
+        event->accept();
+    }
+
+private:
+    Window& window_;
+};
+
+Window::Window()
+    : frame_(std::make_unique<Frame>(*this)) {
+    ResizeFrame();
+}
+
+Window::~Window() = default;
+
+void Window::Constructor() {
+    Layout();
+    CreateControls();
+    ImplicitWindows()[ClassName()] = shared_from_this();
+    if (visible_) {
+        frame_->show();
+    }
+}
+
+void Window::Adopt(std::unique_ptr<Control> control) {
+    QWidget* widget = control->Widget();
+    widget->setParent(frame_->centralWidget());
+    controls_.push_back(std::move(control));
+}
+
+void Window::_AddControl(std::string_view name, Control& control) {
+    control.Name(name);
+    registered_.push_back(&control);
+}
+
+Control* Window::_ControlByName(std::string_view name) const {
+    auto found =
+        std::find_if(registered_.begin(), registered_.end(),
+                     [name](const Control* control) { return TextEqual(control->Name(), name); });
+    return found == registered_.end() ? nullptr : *found;
+}
+
+Control* Window::_ControlByNameIndex(std::string_view name, std::int32_t index) const {
+    auto found =
+        std::find_if(registered_.begin(), registered_.end(), [name, index](const Control* control) {
+            return control->Index() == index && TextEqual(control->Name(), name);
+        });
+    return found == registered_.end() ? nullptr : *found;
+}
+
+QWidget* Window::ContentArea() const {
+    return frame_->centralWidget();
+}
+
+QWidget* Window::Widget() const {
+    return frame_.get();
+}
+
+std::string Window::Title() const {
+    return FromQString(frame_->windowTitle());
+}
+
+void Window::Title(std::string_view title) {
+    frame_->setWindowTitle(ToQString(title));
+}
+
+std::int32_t Window::Width() const {
+    return contentWidth_;
+}
+std::int32_t Window::Height() const {
+    return contentHeight_;
+}
+
+void Window::Width(std::int32_t width) {
+    contentWidth_ = width;
+    ResizeFrame();
+}
+
+void Window::Height(std::int32_t height) {
+    contentHeight_ = height;
+    ResizeFrame();
+}
+
+void Window::ResizeFrame() {
+    // The width and height are those of the content area; the frame adds the
+    // menu bar above it.
+    const QWidget* menuBar = frame_->menuWidget();
+    const int menuBarHeight = menuBar != nullptr ? menuBar->sizeHint().height() : 0;
+    ContentArea()->resize(contentWidth_, contentHeight_);
+    frame_->resize(contentWidth_, contentHeight_ + menuBarHeight);
+}
+
+void Window::MinWidth(std::int32_t width) {
+    ContentArea()->setMinimumWidth(width);
+}
+void Window::MinHeight(std::int32_t height) {
+    ContentArea()->setMinimumHeight(height);
+}
+void Window::MaxWidth(std::int32_t width) {
+    ContentArea()->setMaximumWidth(width);
+}
+void Window::MaxHeight(std::int32_t height) {
+    ContentArea()->setMaximumHeight(height);
+}
+
+void Window::Visible(bool visible) {
+    visible_ = visible;
+    if (!visible) {
+        frame_->hide();
+    }
+}
+
+void Window::ContentResized(std::int32_t width, std::int32_t height) {
+    contentWidth_ = width;
+    contentHeight_ = height;
+    PlaceControls();
+}
+
+void Window::PlaceControls() {
+    for (const auto& control : controls_) {
+        if (auto* rect = dynamic_cast<RectControl*>(control.get())) {
+            PlaceControl(*rect);
+        }
+    }
+}
+
+void Window::PlaceControl(RectControl& control) {
+    std::int32_t left = control.Left();
+    std::int32_t top = control.Top();
+    std::int32_t width = control.Width();
+    std::int32_t height = control.Height();
+    const std::int32_t grownWidth = contentWidth_ - control.ReferenceWidth();
+    const std::int32_t grownHeight = contentHeight_ - control.ReferenceHeight();
+    if (control.LockRight()) {
+        (control.LockLeft() ? width : left) += grownWidth;
+    }
+    if (control.LockBottom()) {
+        (control.LockTop() ? height : top) += grownHeight;
+    }
+    QWidget* widget = control.Widget();
+    QWidget* parent = widget->parentWidget();
+    // Bounds are in window coordinates, also for a control inside a page.
+    const QPoint origin = parent != nullptr && parent != ContentArea()
+                              ? parent->mapTo(ContentArea(), QPoint(0, 0))
+                              : QPoint(0, 0);
+    widget->setGeometry(left - origin.x(), top - origin.y(), std::max(width, 0),
+                        std::max(height, 0));
+}
+
+std::shared_ptr<Window> _GetImplicitWindow(std::string_view className) {
+    auto& windows = ImplicitWindows();
+    auto found = windows.find(className);
+    return found == windows.end() ? nullptr : found->second;
+}
+
+void ReleaseWindows() {
+    ImplicitWindows().clear();
+}

@@ -1,0 +1,151 @@
+#include "CacheColumns.h"
+#include "Listbox.h"
+#include "MainWindowFixture.h"
+#include "PushButton.h"
+#include "RadioButton.h"
+
+#include <fstream>
+
+namespace {
+
+using Messages = std::vector<std::string>;
+using CodeList = std::vector<std::string>;
+
+const CodeList pocketQuery = {"GC1A2B3", "GC4D5E6", "GC7F8A9", "GCB0C1D"};
+
+// Every cell and tag of every row, to compare a list before and after.
+std::vector<std::string> Snapshot(const Listbox& list) {
+    std::vector<std::string> all;
+    for (std::int32_t row = 0; row < list.ListCount(); ++row) {
+        for (std::int32_t column = 0; column < CacheColumn::Count; ++column) {
+            all.push_back(list.Cell(row, column));
+            all.push_back(list.CellTag(row, column));
+        }
+    }
+    return all;
+}
+
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::string& content) {
+        path_ = std::filesystem::temp_directory_path() /
+                ("orlimex-import-" + std::to_string(++counter) + ".gpx");
+        std::ofstream(path_, std::ios::binary) << content;
+    }
+    ~TemporaryFile() { std::filesystem::remove(path_); }
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    static inline int counter = 0;
+    std::filesystem::path path_;
+};
+
+using ImportTest = MainWindowFixture;
+
+} // namespace
+
+TEST_F(ImportTest, AFreshWindowAddsIntoAnEmptyListUnderItsHeadings) {
+    EXPECT_FALSE(window->RbtImport(0)->Value());
+    EXPECT_TRUE(window->RbtImport(1)->Value());
+    EXPECT_FALSE(window->RbtImport(2)->Value());
+    const Listbox& list = *window->LbxCaches();
+    EXPECT_EQ(list.ListCount(), 0);
+    ASSERT_EQ(list.ColumnCount(), 19);
+    for (std::int32_t column = 0; column < 19; ++column) {
+        EXPECT_EQ(list.Heading(column), CacheColumn::Headings[static_cast<std::size_t>(column)]);
+    }
+}
+
+TEST_F(ImportTest, AddImportsEachNewCodeOnceAndKeepsTheFirstRowOfACode) {
+    EXPECT_EQ(Import(Data("pocket-query.gpx")),
+              Messages{"Imported 4 entries and skipped 0 caches."});
+    EXPECT_EQ(ListedCodes(), pocketQuery);
+    const Listbox& list = *window->LbxCaches();
+    EXPECT_EQ(list.Cell(0, CacheColumn::Owner), "Tom & Jerry");
+    EXPECT_EQ(list.Cell(0, CacheColumn::Name), "Points géodésiques du Québec");
+    EXPECT_EQ(list.Cell(1, CacheColumn::Name), "  Tower walk <stage 1> ");
+    EXPECT_EQ(list.CellTag(1, CacheColumn::Cache), "1234");
+
+    EXPECT_EQ(Import(Data("more-caches.gpx")),
+              Messages{"Imported 2 entries and skipped 2 caches."});
+    EXPECT_EQ(ListedCodes(),
+              (CodeList{"GC1A2B3", "GC4D5E6", "GC7F8A9", "GCB0C1D", "GCE2F3A", "GC9B8C7"}));
+    EXPECT_EQ(list.Cell(1, CacheColumn::Type), "Multi-cache") << "the listed row stays unchanged";
+    EXPECT_EQ(list.CellTag(1, CacheColumn::Cache), "1234");
+
+    EXPECT_EQ(Import(Data("pocket-query.gpx")),
+              Messages{"Imported 0 entries and skipped 4 caches."});
+    EXPECT_EQ(list.ListCount(), 6);
+}
+
+TEST_F(ImportTest, ReplaceEmptiesTheListFirstAndCountsRepeatsWithinTheFile) {
+    Import(Data("pocket-query.gpx"));
+    EXPECT_EQ(Import(Data("more-caches.gpx"), 0),
+              Messages{"Imported 3 entries and skipped 1 caches."});
+    EXPECT_EQ(ListedCodes(), (CodeList{"GC4D5E6", "GCE2F3A", "GC9B8C7"}));
+    EXPECT_EQ(window->LbxCaches()->Cell(0, CacheColumn::Type), "Letterbox Hybrid");
+}
+
+TEST_F(ImportTest, SubtractRemovesEachListedCodeOnce) {
+    Import(Data("pocket-query.gpx"));
+    Import(Data("more-caches.gpx"));
+    EXPECT_EQ(Import(Data("pocket-query.gpx"), 2), Messages{"Removed 4 entries."});
+    EXPECT_EQ(ListedCodes(), (CodeList{"GCE2F3A", "GC9B8C7"}));
+    EXPECT_EQ(Import(Data("pocket-query.gpx"), 2), Messages{"Removed 0 entries."});
+    EXPECT_EQ(Import(Data("more-caches.gpx"), 2), Messages{"Removed 2 entries."})
+        << "a code named twice goes once";
+    EXPECT_TRUE(ListedCodes().empty());
+}
+
+TEST_F(ImportTest, AFileWithoutWaypointsReportsZeroInEveryMode) {
+    TemporaryFile empty("<gpx><name>GC1</name></gpx>");
+    Import(Data("pocket-query.gpx"));
+    EXPECT_EQ(Import(empty.Path(), 1), Messages{"Imported 0 entries and skipped 0 caches."});
+    EXPECT_EQ(ListedCodes(), pocketQuery);
+    EXPECT_EQ(Import(empty.Path(), 2), Messages{"Removed 0 entries."});
+    EXPECT_EQ(Import(empty.Path(), 0), Messages{"Imported 0 entries and skipped 0 caches."});
+    EXPECT_TRUE(ListedCodes().empty());
+}
+
+TEST_F(ImportTest, ACancelledDialogChangesNothingAndShowsNothing) {
+    Import(Data("pocket-query.gpx"));
+    const auto before = Snapshot(*window->LbxCaches());
+    dialogs.QueueCancel();
+    window->BtnImport()->Push();
+    EXPECT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(Snapshot(*window->LbxCaches()), before);
+}
+
+// A file that cannot be read to its end leaves the list exactly as it was, in
+// every mode, and says which file failed and why.
+TEST_F(ImportTest, AFailedImportLeavesTheListAsItWas) {
+    TemporaryFile truncated(
+        "<gpx><wpt><name>GCNEW1</name></wpt><wpt><name>GC1A2B3</name></wpt><wpt><name>GC");
+    TemporaryFile notXml("this is no GPX file");
+    const std::filesystem::path missing =
+        std::filesystem::temp_directory_path() / "orlimex-none.gpx";
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+
+    Import(Data("pocket-query.gpx"));
+    const auto before = Snapshot(*window->LbxCaches());
+    const struct {
+        std::filesystem::path file;
+        const char* reason;
+    } failures[] = {{truncated.Path(), "no element found at line 1, column 80"},
+                    {notXml.Path(), "syntax error"},
+                    {missing, "No such file or directory"},
+                    {folder, "Is a directory"}};
+    for (const auto& failure : failures) {
+        for (int mode : {0, 1, 2}) {
+            const Messages shown = Import(failure.file, mode);
+            ASSERT_EQ(shown.size(), 1u) << failure.file << " mode " << mode;
+            EXPECT_EQ(
+                shown[0].rfind("Error while reading file\n" + failure.file.string() + ": ", 0), 0u)
+                << shown[0];
+            EXPECT_NE(shown[0].find(failure.reason), std::string::npos) << shown[0];
+            EXPECT_EQ(Snapshot(*window->LbxCaches()), before) << failure.file << " mode " << mode;
+        }
+    }
+    EXPECT_EQ(Import(Data("more-caches.gpx")), Messages{"Imported 2 entries and skipped 2 caches."})
+        << "the program goes on importing";
+}

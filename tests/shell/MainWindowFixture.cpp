@@ -1,0 +1,38 @@
+#include "MainWindowFixture.h"
+
+#include "Listbox.h"
+#include "PushButton.h"
+#include "RadioButton.h"
+
+void MainWindowFixture::SetUp() {
+    CacheReceiver::InstallAccessor([]() -> CacheReceiver& { return *WndMain::WndMain_(); });
+    window = WndMain::WndMain_();
+}
+
+void MainWindowFixture::TearDown() {
+    window.reset();
+    ReleaseWindows();
+    CacheReceiver::InstallAccessor(nullptr);
+}
+
+std::filesystem::path MainWindowFixture::Data(const std::string& name) {
+    return std::filesystem::path(ORLIMEX_TEST_DATA) / name;
+}
+
+std::vector<std::string> MainWindowFixture::Import(const std::filesystem::path& file, int mode) {
+    window->RbtImport(mode)->Value(true);
+    const std::size_t shownBefore = dialogs.Messages().size();
+    dialogs.QueueFile(file);
+    window->BtnImport()->Push();
+    return {dialogs.Messages().begin() + static_cast<std::ptrdiff_t>(shownBefore),
+            dialogs.Messages().end()};
+}
+
+std::vector<std::string> MainWindowFixture::ListedCodes() const {
+    std::vector<std::string> codes;
+    const Listbox& list = *window->LbxCaches();
+    for (std::int32_t row = 0; row < list.ListCount(); ++row) {
+        codes.push_back(list.Cell(row, 0));
+    }
+    return codes;
+}
