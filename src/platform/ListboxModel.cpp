@@ -18,7 +18,10 @@ QVariant ListboxModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) {
         return {};
     }
-    return ToQString(rows_.PublishedCell(index.row(), index.column()));
+    // Rows are one line high: a cell's line breaks show as spaces.
+    QString text = ToQString(rows_.PublishedCell(index.row(), index.column()));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
 }
 
 QVariant ListboxModel::headerData(int section, Qt::Orientation orientation, int role) const {

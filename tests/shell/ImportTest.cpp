@@ -149,3 +149,19 @@ TEST_F(ImportTest, AFailedImportLeavesTheListAsItWas) {
     EXPECT_EQ(Import(Data("more-caches.gpx")), Messages{"Imported 2 entries and skipped 2 caches."})
         << "the program goes on importing";
 }
+
+// An exception other than a read failure escapes the handler: the user is told
+// what failed, the list stays as it was and the program goes on.
+TEST_F(ImportTest, AnUnhandledExceptionIsReportedAndTheListKept) {
+    Import(Data("pocket-query.gpx"));
+    const auto before = Snapshot(*window->LbxCaches());
+    CacheReceiver::InstallAccessor(nullptr);
+    const Messages shown = Import(Data("more-caches.gpx"), 0);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].rfind("An exception of class NilObjectException was not handled in "
+                             "BtnImport.Action.\n",
+                             0),
+              0u)
+        << shown[0];
+    EXPECT_EQ(Snapshot(*window->LbxCaches()), before);
+}
