@@ -76,3 +76,12 @@ public:
     using FileException::FileException;
     const char* ClassName() const override { return "XmlException"; }
 };
+
+// The object that a reference points to; a nil reference raises
+// NilObjectException instead of being followed.
+template <typename Object> Object& NonNil(Object* object) {
+    if (object == nullptr) {
+        throw NilObjectException();
+    }
+    return *object;
+}

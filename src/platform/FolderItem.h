@@ -2,7 +2,10 @@
 
 // A reference to a file by its path. The file need not exist.
 
+#include "TextOutputStream.h"
+
 #include <filesystem>
+#include <memory>
 #include <string>
 
 class FolderItem {
@@ -14,6 +17,12 @@ public:
 
     // The path as the user's system writes it, for messages.
     std::string NativePath() const { return path_.string(); }
+
+    // A stream on a new, empty text file here; nullptr when the file cannot
+    // be created.
+    std::unique_ptr<TextOutputStream> CreateTextFile() const {
+        return TextOutputStream::Create(path_);
+    }
 
 private:
     std::filesystem::path path_;

@@ -1,5 +1,6 @@
 #include "Listbox.h"
 
+#include "ItemList.h"
 #include "ListboxModel.h"
 
 #include <QHeaderView>
@@ -37,16 +38,8 @@ void Listbox::HasHeading(bool value) {
 }
 
 void Listbox::InitialValue(std::string_view headings) {
-    headings_.clear();
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t tab = headings.find('\t', start);
-        headings_.emplace_back(headings.substr(start, tab - start));
-        if (tab == std::string_view::npos) {
-            break;
-        }
-        start = tab + 1;
-    }
+    const std::vector<std::string_view> items = SplitItems(headings, "\t");
+    headings_.assign(items.begin(), items.end());
     model_->ColumnsChanged();
 }
 

@@ -1,5 +1,8 @@
 #include "RectControl.h"
 
+#include "Exceptions.h"
+#include "RuntimeCheckCast.h"
+#include "TabPanel.h"
 #include "Window.h"
 
 #include <QWidget>
@@ -45,4 +48,24 @@ void RectControl::Enabled(bool value) {
 void RectControl::Visible(bool value) {
     visible_ = value;
     Widget()->setVisible(value);
+}
+
+void RectControl::InitialParent(std::string_view parent) {
+    Window* window = ParentWindow();
+    if (window == nullptr) {
+        throw NilObjectException("A control without a window has no parent to take.");
+    }
+    QWidget* container = window->ContentArea();
+    if (!parent.empty()) {
+        auto* panel = RuntimeCheckCast<TabPanel>(window->_ControlByName(parent));
+        if (panel == nullptr) {
+            throw NilObjectException("The window has no control named " + std::string(parent) +
+                                     ".");
+        }
+        container = panel->Page(tabPanelIndex_ - 1);
+    }
+    initialParent_ = parent;
+    Widget()->setParent(container);
+    Widget()->setVisible(visible_);
+    window->PlaceControl(*this);
 }

@@ -33,6 +33,15 @@ public:
     bool LockBottom() const { return lockBottom_; }
     void LockBottom(bool value) { lockBottom_ = value; }
 
+    // The page of the initial parent that holds the control, counted from 1;
+    // 0 for a control directly on the window.
+    std::int32_t TabPanelIndex() const { return tabPanelIndex_; }
+    void TabPanelIndex(std::int32_t page) { tabPanelIndex_ = page; }
+    // The tab panel, by name, on whose page the control sits; the empty text
+    // puts it directly on the window.
+    const std::string& InitialParent() const { return initialParent_; }
+    void InitialParent(std::string_view parent);
+
     bool Enabled() const;
     void Enabled(bool value);
     bool Visible() const { return visible_; }
@@ -55,6 +64,8 @@ private:
     bool lockRight_ = false;
     bool lockBottom_ = false;
     bool visible_ = true;
+    std::int32_t tabPanelIndex_ = 0;
+    std::string initialParent_;
     std::int32_t referenceWidth_ = 0;
     std::int32_t referenceHeight_ = 0;
 };

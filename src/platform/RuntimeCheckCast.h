@@ -14,6 +14,10 @@ template <typename Target, typename Source> Target* RuntimeCheckCast(Source* obj
     if (object == nullptr) {
         return nullptr;
     }
+    // An object of exactly the class needs no search of the class tree.
+    if (typeid(*object) == typeid(Target)) {
+        return static_cast<Target*>(object);
+    }
     auto* result = dynamic_cast<Target*>(object);
     if (result == nullptr) {
         throw IllegalCastException("An object of class " + TypeName(typeid(*object)) +

@@ -61,7 +61,15 @@ Window::Window()
     ResizeFrame();
 }
 
-Window::~Window() = default;
+Window::~Window() {
+    // Controls go in the reverse order of their creation: a control on a page
+    // of a tab panel was created after the panel, and its widget must leave
+    // the page before the panel deletes its pages.
+    registered_.clear();
+    while (!controls_.empty()) {
+        controls_.pop_back();
+    }
+}
 
 void Window::Constructor() {
     Layout();
@@ -80,22 +88,37 @@ void Window::Adopt(std::unique_ptr<Control> control) {
 
 void Window::_AddControl(std::string_view name, Control& control) {
     control.Name(name);
-    registered_.push_back(&control);
+    auto named = registered_.find(name);
+    if (named == registered_.end()) {
+        named = registered_.emplace(std::string(name), std::vector<Control*>()).first;
+    }
+    named->second.push_back(&control);
+    lastName_.clear();
+    lastFound_ = nullptr;
 }
 
 Control* Window::_ControlByName(std::string_view name) const {
-    auto found =
-        std::find_if(registered_.begin(), registered_.end(),
-                     [name](const Control* control) { return TextEqual(control->Name(), name); });
-    return found == registered_.end() ? nullptr : *found;
+    if (lastFound_ != nullptr && name == lastName_) {
+        return lastFound_;
+    }
+    const auto named = registered_.find(name);
+    if (named == registered_.end()) {
+        return nullptr;
+    }
+    lastName_ = name;
+    lastFound_ = named->second.front();
+    return lastFound_;
 }
 
 Control* Window::_ControlByNameIndex(std::string_view name, std::int32_t index) const {
-    auto found =
-        std::find_if(registered_.begin(), registered_.end(), [name, index](const Control* control) {
-            return control->Index() == index && TextEqual(control->Name(), name);
-        });
-    return found == registered_.end() ? nullptr : *found;
+    const auto named = registered_.find(name);
+    if (named == registered_.end()) {
+        return nullptr;
+    }
+    const auto found =
+        std::find_if(named->second.begin(), named->second.end(),
+                     [index](const Control* control) { return control->Index() == index; });
+    return found == named->second.end() ? nullptr : *found;
 }
 
 QWidget* Window::ContentArea() const {

@@ -7,11 +7,13 @@
 // and places them on every resize by their locked edges.
 
 #include "Event.h"
+#include "Text.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -85,7 +87,13 @@ private:
 
     std::unique_ptr<Frame> frame_;
     std::vector<std::unique_ptr<Control>> controls_;
-    std::vector<Control*> registered_;
+    // Registered controls by name, each name's in the order registered; the
+    // exports look a control up for every cell they read.
+    std::unordered_map<std::string, std::vector<Control*>, TextHasher, TextEqualTo> registered_;
+    // The name last looked up, byte for byte, and what it found: the exports
+    // ask for the list again for every cell they read.
+    mutable std::string lastName_;
+    mutable Control* lastFound_ = nullptr;
     bool visible_ = true;
     std::int32_t contentWidth_ = 100;
     std::int32_t contentHeight_ = 100;

@@ -3,13 +3,21 @@
 #include "Application.h"
 #include "CacheColumns.h"
 #include "CacheList.h"
+#include "CheckBox.h"
+#include "CsvExport.h"
 #include "Dialogs.h"
 #include "Exceptions.h"
+#include "ExportControls.h"
+#include "GpxExport.h"
 #include "ImportSummary.h"
 #include "Listbox.h"
+#include "PopupMenu.h"
 #include "PushButton.h"
 #include "RadioButton.h"
 #include "RuntimeCheckCast.h"
+#include "TabPanel.h"
+#include "Text.h"
+#include "TextField.h"
 #include "WeakDelegate.h"
 
 #include <optional>
@@ -41,49 +49,107 @@ void WndMain::CreateControls() {
 }
 
 namespace {
-template <typename ControlType>
-ControlType& Place(ControlType& control, int left, int top, int width, int height, bool lockRight,
-                   bool lockBottom) {
-    control.LockLeft(true);
-    control.LockTop(true);
-    control.LockRight(lockRight);
-    control.LockBottom(lockBottom);
-    control.Left(left);
-    control.Top(top);
-    control.Width(width);
-    control.Height(height);
+
+struct Bounds {
+    std::int32_t left, top, width, height;
+    bool lockLeft, lockTop, lockRight, lockBottom;
+};
+
+template <typename ControlType> ControlType& Place(ControlType& control, const Bounds& bounds) {
+    control.LockLeft(bounds.lockLeft);
+    control.LockTop(bounds.lockTop);
+    control.LockRight(bounds.lockRight);
+    control.LockBottom(bounds.lockBottom);
+    control.Left(bounds.left);
+    control.Top(bounds.top);
+    control.Width(bounds.width);
+    control.Height(bounds.height);
     return control;
 }
+
+std::string Joined(const auto& texts, std::string_view separator) {
+    std::string joined;
+    for (std::string_view text : texts) {
+        joined += (joined.empty() ? "" : std::string(separator)) + std::string(text);
+    }
+    return joined;
+}
+
 } // namespace
 
 void WndMain::_CreateControls0() {
     const std::shared_ptr<WndMain> self = RuntimeCheckCast<WndMain>(shared_from_this());
+    const auto button = [&](const char* name, const char* caption, const Bounds& bounds,
+                            void (WndMain::*action)(PushButton&)) {
+        PushButton& created = Place(NewControl<PushButton>(), bounds);
+        _AddControl(name, created);
+        created.Caption(caption);
+        created.Action.Attach(WeakDelegate(self, action));
+    };
+    const auto checkBox = [&](const char* name, const char* caption, const Bounds& bounds,
+                              bool checked) -> CheckBox& {
+        CheckBox& created = Place(NewControl<CheckBox>(), bounds);
+        _AddControl(name, created);
+        created.Caption(caption);
+        created.Value(checked);
+        return created;
+    };
 
-    PushButton& import = Place(NewControl<PushButton>(), 9, 12, 99, 20, false, false);
-    _AddControl("BtnImport", import);
-    import.Caption("Import GPX");
-    import.Action.Attach(WeakDelegate(self, &WndMain::BtnImport_Action));
+    button("BtnImport", "Import GPX", {9, 12, 99, 20, true, true, false, false},
+           &WndMain::BtnImport_Action);
+    button("BtnExportGPX", "Export GPX", {9, 38, 104, 20, true, true, false, false},
+           &WndMain::BtnExportGPX_Action);
+    checkBox("ChkModify", "Modify export for GPSr:", {9, 69, 178, 20, true, true, false, false},
+             false);
+    button("BtnExportCSV", "Export CSV", {125, 38, 108, 20, true, true, false, false},
+           &WndMain::BtnExportCSV_Action);
 
-    Listbox& list = Place(NewControl<Listbox>(), 20, 127, 760, 370, true, true);
+    PopupMenu& layouts =
+        Place(NewControl<PopupMenu>(), {199, 68, 541, 20, true, true, true, false});
+    _AddControl("PumModify", layouts);
+    layouts.InitialValue("Change GC to active and type + add D/T/Size to name\r"
+                         "Change GCCode to active, type, D/T/S and add GCCode to name\r");
+    layouts.ListIndex(0);
+
+    TabPanel& panel = Place(NewControl<TabPanel>(), {9, 94, 780, 412, true, true, true, true});
+    _AddControl("TabPanel1", panel);
+    panel.TabDefinition("Caches\rExportfilter");
+    panel.Value(0);
+
+    Listbox& list = Place(NewControl<Listbox>(), {20, 127, 760, 370, true, true, true, true});
     _AddControl("LbxCaches", list);
     list.ColumnCount(CacheColumn::Count);
     list.HasHeading(true);
-    std::string headings;
-    for (std::string_view heading : CacheColumn::Headings) {
-        headings += (headings.empty() ? "" : "\t") + std::string(heading);
-    }
-    list.InitialValue(headings);
+    list.InitialValue(Joined(CacheColumn::Headings, "\t"));
+    list.TabPanelIndex(1);
+    list.InitialParent("TabPanel1");
+
+    TextField& owner =
+        Place(NewControl<TextField>(), {287, 146, 200, 22, false, false, false, false});
+    _AddControl("EdfFilterOwner", owner);
+    owner.TabPanelIndex(2);
+    owner.InitialParent("TabPanel1");
+    checkBox("ChkFilterOwner",
+             "Only export caches placed by owner:", {20, 147, 265, 20, false, false, false, false},
+             false)
+        .TabPanelIndex(2);
+    ChkFilterOwner()->InitialParent("TabPanel1");
+    checkBox("ChkNoUnknowns", "Don't include virtuals",
+             {20, 179, 160, 20, true, true, false, false}, true)
+        .TabPanelIndex(2);
+    ChkNoUnknowns()->InitialParent("TabPanel1");
 
     const struct {
         const char* caption;
-        int left;
-        int width;
+        std::int32_t left;
+        std::int32_t width;
         bool value;
     } modes[] = {
         {"Replace", 125, 78, false}, {"Add", 208, 56, true}, {"Subtract", 276, 100, false}};
     for (std::int32_t index = 0; index < 3; ++index) {
-        RadioButton& mode = Place(NewControl<RadioButton>(), modes[index].left, 12,
-                                  modes[index].width, 20, false, false);
+        RadioButton& mode =
+            Place(NewControl<RadioButton>(),
+                  {modes[index].left, 12, modes[index].width, 20, true, true, false, false});
         mode.Index(index);
         _AddControl("RbtImport", mode);
         mode.Caption(modes[index].caption);
@@ -95,8 +161,40 @@ PushButton* WndMain::BtnImport() const {
     return RuntimeCheckCast<PushButton>(_ControlByName("BtnImport"));
 }
 
+PushButton* WndMain::BtnExportGPX() const {
+    return RuntimeCheckCast<PushButton>(_ControlByName("BtnExportGPX"));
+}
+
+CheckBox* WndMain::ChkModify() const {
+    return RuntimeCheckCast<CheckBox>(_ControlByName("ChkModify"));
+}
+
+PushButton* WndMain::BtnExportCSV() const {
+    return RuntimeCheckCast<PushButton>(_ControlByName("BtnExportCSV"));
+}
+
+PopupMenu* WndMain::PumModify() const {
+    return RuntimeCheckCast<PopupMenu>(_ControlByName("PumModify"));
+}
+
+TabPanel* WndMain::TabPanel1() const {
+    return RuntimeCheckCast<TabPanel>(_ControlByName("TabPanel1"));
+}
+
 Listbox* WndMain::LbxCaches() const {
     return RuntimeCheckCast<Listbox>(_ControlByName("LbxCaches"));
+}
+
+TextField* WndMain::EdfFilterOwner() const {
+    return RuntimeCheckCast<TextField>(_ControlByName("EdfFilterOwner"));
+}
+
+CheckBox* WndMain::ChkFilterOwner() const {
+    return RuntimeCheckCast<CheckBox>(_ControlByName("ChkFilterOwner"));
+}
+
+CheckBox* WndMain::ChkNoUnknowns() const {
+    return RuntimeCheckCast<CheckBox>(_ControlByName("ChkNoUnknowns"));
 }
 
 RadioButton* WndMain::RbtImport(std::int32_t index) const {
@@ -121,9 +219,9 @@ void WndMain::BtnImport_Action(PushButton& /*button*/) {
     // leaves the list exactly as it was, whatever the mode.
     std::optional<std::string> failure;
     {
-        ListboxChanges changes(*LbxCaches());
-        if (RbtImport(0)->Value()) {
-            LbxCaches()->DeleteAllRows();
+        ListboxChanges changes(NonNil(LbxCaches()));
+        if (NonNil(RbtImport(0)).Value()) {
+            NonNil(LbxCaches()).DeleteAllRows();
         }
         try {
             myReader->Parse(*GPXFile);
@@ -140,7 +238,7 @@ void WndMain::BtnImport_Action(PushButton& /*button*/) {
 }
 
 void WndMain::CacheImported(const CacheRecord& record) {
-    if (!RbtImport(2)->Value()) {
+    if (!NonNil(RbtImport(2)).Value()) {
         const std::string& code = record.Value(CacheKey::Cache);
         if (CacheInTable(code)) {
             ++ImportDuplicates;
@@ -153,25 +251,76 @@ void WndMain::CacheImported(const CacheRecord& record) {
 }
 
 bool WndMain::CacheInTable(std::string_view code) const {
-    return ::CacheInTable(*LbxCaches(), code);
+    return ::CacheInTable(NonNil(LbxCaches()), code);
 }
 
 void WndMain::CacheAdd(const CacheRecord& record) {
-    if (::CacheAdd(*LbxCaches(), record)) {
+    if (::CacheAdd(NonNil(LbxCaches()), record)) {
         ++ImportCount;
     }
 }
 
 void WndMain::CacheDel(std::string_view code) {
-    if (::CacheDel(*LbxCaches(), code)) {
+    if (::CacheDel(NonNil(LbxCaches()), code)) {
         ++ImportDeleted;
     }
 }
 
 void WndMain::CacheImportDone() {
-    if (!RbtImport(2)->Value()) {
+    if (!NonNil(RbtImport(2)).Value()) {
         MsgBox(ImportedSummary(ImportCount, ImportDuplicates));
     } else {
         MsgBox(RemovedSummary(ImportDeleted));
     }
+}
+
+bool WndMain::CreateExportFile(std::string_view defaultName) {
+    GPXFile = GetSaveFolderItem("", defaultName);
+    if (GPXFile == nullptr) {
+        MsgBox("Error while selecting file");
+        return false;
+    }
+    myStream = GPXFile->CreateTextFile();
+    if (myStream == nullptr) {
+        MsgBox("Error while creating file");
+        return false;
+    }
+    myStream->Delimiter(ChrB(13) + ChrB(10));
+    return true;
+}
+
+bool WndMain::WriteExportFile(const std::function<void(LineSink&)>& writeLines) {
+    try {
+        writeLines(*myStream);
+        myStream->Close();
+    } catch (const IOException& failure) {
+        MsgBox("Error while writing file\n" + std::string(failure.what()));
+        return false;
+    } catch (...) {
+        // An abandoned export leaves no file behind.
+        myStream.reset();
+        throw;
+    }
+    return true;
+}
+
+void WndMain::BtnExportGPX_Action(PushButton& /*button*/) {
+    if (!CreateExportFile("export.gpx")) {
+        return;
+    }
+    std::uint32_t exported = 0;
+    const WindowCacheRows rows(*this);
+    const WindowExportOptions options(*this);
+    if (WriteExportFile([&](LineSink& lines) { exported = WriteGpx(lines, rows, options); })) {
+        MsgBox("Exported " + Str(std::uint64_t{exported}) + " caches into the gpx file.");
+    }
+}
+
+void WndMain::BtnExportCSV_Action(PushButton& /*button*/) {
+    if (!CreateExportFile("export.csv")) {
+        return;
+    }
+    const WindowCacheRows rows(*this);
+    const WindowExportOptions options(*this);
+    WriteExportFile([&](LineSink& lines) { WriteCsv(lines, rows, options); });
 }

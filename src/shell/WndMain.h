@@ -7,16 +7,24 @@
 #include "CacheReceiver.h"
 #include "FolderItem.h"
 #include "GPXReader.h"
+#include "LineSink.h"
+#include "TextOutputStream.h"
 #include "Window.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
+class CheckBox;
 class Listbox;
+class PopupMenu;
 class PushButton;
 class RadioButton;
+class TabPanel;
+class TextField;
+class TextOutputStream;
 
 class WndMain : public Window, public CacheReceiver {
 public:
@@ -28,10 +36,20 @@ public:
     void _CreateControls0();
 
     PushButton* BtnImport() const;
+    PushButton* BtnExportGPX() const;
+    CheckBox* ChkModify() const;
+    PushButton* BtnExportCSV() const;
+    PopupMenu* PumModify() const;
+    TabPanel* TabPanel1() const;
     Listbox* LbxCaches() const;
+    TextField* EdfFilterOwner() const;
+    CheckBox* ChkFilterOwner() const;
+    CheckBox* ChkNoUnknowns() const;
     RadioButton* RbtImport(std::int32_t index) const;
 
     void BtnImport_Action(PushButton& button);
+    void BtnExportGPX_Action(PushButton& button);
+    void BtnExportCSV_Action(PushButton& button);
     void Event_Close();
     void CacheImported(const CacheRecord& record) override;
 
@@ -45,8 +63,16 @@ private:
     void CacheDel(std::string_view code);
     void CacheImportDone();
 
+    // The save dialog and the new file of an export; false, after telling the
+    // user, when either fails.
+    bool CreateExportFile(std::string_view defaultName);
+    // Writes the file's lines and closes it; false, after telling the user,
+    // when writing fails.
+    bool WriteExportFile(const std::function<void(LineSink&)>& writeLines);
+
     std::unique_ptr<FolderItem> GPXFile;
     std::unique_ptr<GPXReader> myReader;
+    std::unique_ptr<TextOutputStream> myStream;
     std::uint32_t ImportDuplicates = 0;
     std::uint32_t ImportCount = 0;
     std::uint32_t ImportDeleted = 0;

@@ -1,0 +1,22 @@
+#pragma once
+
+// Escaping of the texts that the GPX export writes into XML.
+
+#include <string>
+#include <string_view>
+
+// The text as XML character data: every "&" written as "&amp;", then every
+// ">" as "&gt;", then every "<" as "&lt;". An entity that already stands in
+// the text is escaped once more ("&amp;" becomes "&amp;amp;"), so that a
+// reader gives back exactly the text that was written. Quotes stay as they are.
+std::string ReplaceSpecial(std::string_view text);
+
+// The text as an attribute value between double quotes: ReplaceSpecial, then
+// every double quote written as "&quot;".
+std::string ReplaceSpecialAttribute(std::string_view text);
+
+// The same escapes, appended to a line being built: one pass over the text,
+// which gives what the replacements one after another give, since none of
+// them makes a character that a later one replaces.
+void AppendReplaceSpecial(std::string& line, std::string_view text);
+void AppendReplaceSpecialAttribute(std::string& line, std::string_view text);

@@ -1,0 +1,235 @@
+#include "GpxExport.h"
+
+#include "CacheList.h"
+#include "CacheReceiver.h"
+#include "ExportTestSupport.h"
+#include "FolderItem.h"
+#include "GPXReader.h"
+#include "Listbox.h"
+#include "Text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+using namespace CacheColumn;
+
+struct GoldenCase {
+    const char* file;
+    bool filterOwner, noUnknowns, modify;
+    std::int32_t layout;
+    std::uint32_t count;
+};
+
+const GoldenCase goldenCases[] = {
+    {"plain.gpx", false, false, false, 0, 5},
+    {"owner-ann.gpx", true, false, false, 0, 2},
+    {"no-unknowns.gpx", false, true, false, 0, 4},
+    {"rewrite-layout0.gpx", false, false, true, 0, 5},
+    {"rewrite-layout1.gpx", false, false, true, 1, 5},
+};
+
+TestOptions OptionsOf(const GoldenCase& c) {
+    TestOptions options;
+    options.filterOwner = c.filterOwner;
+    options.ownerName = "Ann";
+    options.noUnknowns = c.noUnknowns;
+    options.modify = c.modify;
+    options.layout = c.layout;
+    return options;
+}
+
+// The list view of a list box, as the window hands it to the export.
+class ListboxRows : public CacheRows {
+public:
+    explicit ListboxRows(const Listbox& list)
+        : list_(list) {}
+    std::int32_t ListCount() const override { return list_.ListCount(); }
+    const std::string& Cell(std::int32_t row, std::int32_t column) const override {
+        return list_.Cell(row, column);
+    }
+    const std::string& CellTag(std::int32_t row, std::int32_t column) const override {
+        return list_.CellTag(row, column);
+    }
+
+private:
+    const Listbox& list_;
+};
+
+Listbox* importTarget = nullptr;
+
+struct ListImport : CacheReceiver {
+    void CacheImported(const CacheRecord& record) override { CacheAdd(*importTarget, record); }
+};
+
+class GpxRoundTrip : public testing::Test {
+protected:
+    GpxRoundTrip() {
+        for (Listbox* list : {&imported, &reimported}) {
+            list->ColumnCount(CacheColumn::Count);
+        }
+        CacheReceiver::InstallAccessor([]() -> CacheReceiver& {
+            static ListImport receiver;
+            return receiver;
+        });
+    }
+    ~GpxRoundTrip() override { CacheReceiver::InstallAccessor(nullptr); }
+
+    template <typename Source> void Import(Listbox& list, const Source& source) {
+        importTarget = &list;
+        GPXReader().Parse(source);
+    }
+
+    Listbox imported{nullptr};
+    Listbox reimported{nullptr};
+};
+
+// What xmllint finds wrong with the text, written as the export writes its
+// file; empty when the file is valid.
+std::string SchemaErrors(const std::string& text, const std::string& name) {
+    const auto file = std::filesystem::path(testing::TempDir()) /
+                      ("orlimex-" + std::to_string(::getpid()) + "-" + name);
+    const std::string report = file.string() + ".txt";
+    std::ofstream(file, std::ios::binary) << text;
+    const std::string command = "xmllint --noout --schema '" ORLIMEX_SCHEMAS "/gpx10_gs.xsd' '" +
+                                file.string() + "' >'" + report + "' 2>&1";
+    const bool valid = std::system(command.c_str()) == 0;
+    const std::string errors = valid ? "" : "xmllint: " + FileContents(report);
+    std::filesystem::remove(file);
+    std::filesystem::remove(report);
+    return errors;
+}
+
+bool XmllintInstalled() {
+    return std::system("xmllint --version >/dev/null 2>&1") == 0;
+}
+
+} // namespace
+
+TEST(GpxExportTest, WritesTheGoldenFileForEachOptionSetAndCountsTheBlocks) {
+    const MemoryRows rows = SmallList();
+    for (const GoldenCase& c : goldenCases) {
+        TestOptions options = OptionsOf(c);
+        LineCollector sink;
+        EXPECT_EQ(WriteGpx(sink, rows, options), c.count) << c.file;
+        EXPECT_EQ(sink.Text(), Golden(c.file)) << c.file;
+        EXPECT_EQ(sink.lines.size(), 7 + 21 * c.count);
+    }
+    // An empty list, and a row of empty cells, which still gives its block.
+    for (const std::uint32_t count : {0u, 1u}) {
+        LineCollector sink;
+        TestOptions options;
+        EXPECT_EQ(WriteGpx(sink, MemoryRows(std::vector<TestRow>(count)), options), count);
+        ASSERT_EQ(sink.lines.size(), 7 + 21 * count);
+        EXPECT_EQ(sink.lines.at(6), count ? R"(  <wpt lat="" lon="">)" : "</gpx>");
+    }
+}
+
+TEST(GpxExportTest, ReadsEachOptionAsOftenAsEachRowNeedsIt) {
+    // Owner filter first, then the type, for every row; the names read the
+    // rewrite options after block lines 2 and 9 of a written row.
+    std::vector<std::string> log;
+    TestOptions options;
+    options.filterOwner = options.noUnknowns = options.modify = true;
+    options.ownerName = "Ann";
+    options.log = &log;
+    LineCollector sink;
+    sink.log = &log;
+    const MemoryRows rows = SmallList();
+    EXPECT_EQ(WriteGpx(sink, MemoryRows({rows.rows[1]}), options), 1u);
+    std::vector<std::string> expected(6, "line");
+    for (const char* name :
+         {"FilterOwner", "OwnerName", "NoUnknowns", "line", "line", "Modify", "Layout"}) {
+        expected.push_back(name);
+    }
+    expected.insert(expected.end(), 7, "line");
+    expected.push_back("Modify");
+    expected.push_back("Layout");
+    expected.insert(expected.end(), 13, "line");
+    EXPECT_EQ(log, expected);
+
+    // The whole list: 5 rows, of which B alone is written.
+    options.log = nullptr;
+    options.reads = {};
+    EXPECT_EQ(WriteGpx(sink, rows, options), 1u);
+    EXPECT_EQ(options.reads, (TestOptions::Reads{5, 5, 5, 2, 2}));
+    options.filterOwner = options.modify = false;
+    options.reads = {};
+    EXPECT_EQ(WriteGpx(sink, rows, options), 4u);
+    EXPECT_EQ(options.reads, (TestOptions::Reads{5, 0, 5, 8, 0}));
+}
+
+TEST(GpxExportTest, WalksEveryRowOfAListBeyondSixteenBits) {
+    const ManyRows rows;
+    // Only the names are kept: every written row once, in order.
+    struct NameSink : LineSink {
+        void WriteLine(std::string_view line) override {
+            ++lines;
+            if (line.starts_with("    <name>")) {
+                names.emplace_back(line.substr(10, line.size() - 17));
+            }
+        }
+        std::uint32_t lines = 0;
+        std::vector<std::string> names;
+    } sink;
+    TestOptions options;
+    options.noUnknowns = true;
+    EXPECT_EQ(WriteGpx(sink, rows, options), 69'930u);
+    EXPECT_EQ(sink.lines, 7u + 21u * 69'930u);
+    ASSERT_EQ(sink.names.size(), 69'930u);
+    for (std::uint32_t i = 0, n = 0; i < 70'000; ++i) {
+        if (i % 1000 != 3) {
+            ASSERT_EQ(sink.names[n++], "GC" + Str(std::uint64_t{i}));
+        }
+    }
+}
+
+TEST(GpxExportTest, EveryExportIsValidAgainstTheSchemas) {
+    if (!XmllintInstalled()) {
+        GTEST_SKIP() << "xmllint is not installed";
+    }
+    const MemoryRows rows = SmallList();
+    for (const GoldenCase& c : goldenCases) {
+        TestOptions options = OptionsOf(c);
+        LineCollector sink;
+        WriteGpx(sink, rows, options);
+        EXPECT_EQ(SchemaErrors(sink.Text("\r\n"), c.file), "") << c.file;
+    }
+    // The same list escaped as the unmended export did it is rejected.
+    EXPECT_NE(SchemaErrors(ReplaceAll(Golden("plain.gpx"), "&amp;", "&"), "unescaped.gpx"), "");
+}
+
+TEST_F(GpxRoundTrip, ReimportsEveryExportedCellAndTag) {
+    Import(imported, FolderItem(ORLIMEX_TEST_DATA "/pocket-query.gpx"));
+    ASSERT_EQ(imported.ListCount(), 4);
+    LineCollector sink;
+    TestOptions options;
+    EXPECT_EQ(WriteGpx(sink, ListboxRows(imported), options), 4u);
+    const std::string exported = sink.Text("\r\n");
+    Import(reimported, exported);
+    ASSERT_EQ(reimported.ListCount(), 4);
+    for (std::int32_t row = 0; row < 4; ++row) {
+        for (std::int32_t column = 0; column < Count; ++column) {
+            const std::string& before = imported.Cell(row, column);
+            const std::string& after = reimported.Cell(row, column);
+            if (column == Hint || column == Text) {
+                EXPECT_EQ(after, "");
+            } else {
+                EXPECT_EQ(after, column == Name ? Trim(before) : before) << row << "/" << column;
+            }
+        }
+        for (std::int32_t column : {Cache, Owner, Url}) {
+            EXPECT_EQ(reimported.CellTag(row, column), imported.CellTag(row, column));
+        }
+        EXPECT_EQ(reimported.CellTag(row, Text), "");
+    }
+    EXPECT_NE(imported.Cell(1, Name), reimported.Cell(1, Name)) << "the fixture trims a name";
+    if (XmllintInstalled()) {
+        EXPECT_EQ(SchemaErrors(exported, "round-trip.gpx"), "");
+    }
+}
