@@ -51,3 +51,16 @@ void CheckBox::State(std::int32_t state) {
 QWidget* CheckBox::Widget() const {
     return box_.get();
 }
+
+const PropertyTable<CheckBox>& CheckBox::DesignProperties() {
+    static const PropertyTable<CheckBox> table =
+        PropertyTable<CheckBox>(RectControl::DesignProperties())
+            .Text("Caption", &CheckBox::Caption)
+            .Integer("State", &CheckBox::State)
+            .Boolean("Value", &CheckBox::Value);
+    return table;
+}
+
+void CheckBox::ApplyDesignProperties(std::string_view list) {
+    DesignProperties().Apply(*this, list);
+}

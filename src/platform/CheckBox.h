@@ -26,6 +26,9 @@ public:
 
     QWidget* Widget() const override;
 
+    static const PropertyTable<CheckBox>& DesignProperties();
+    void ApplyDesignProperties(std::string_view list) override;
+
 private:
     std::unique_ptr<QCheckBox> box_;
 };

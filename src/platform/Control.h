@@ -34,6 +34,10 @@ public:
     // The widget behind the control.
     virtual QWidget* Widget() const = 0;
 
+    // Applies a design property list (PropertyList.h) by the properties of
+    // the control's class.
+    virtual void ApplyDesignProperties(std::string_view list) = 0;
+
 private:
     Window* window_;
     std::string name_;

@@ -12,7 +12,8 @@
 void RunEventHandler(std::string_view eventName, const std::function<void()>& handler);
 
 // The text of the report of an exception that nothing handled.
-std::string UnhandledExceptionText(std::string_view where, const std::exception& exception);
+std::string UnhandledExceptionText(std::string_view where, const std::exception_ptr& exception);
 
-// Shows the report of an exception that nothing handled.
-void _UnhandledException(std::string_view where, const std::exception& exception);
+// Reports an exception that nothing handled: in a message box, and on the
+// standard error stream.
+void _UnhandledException(std::string_view where, const std::exception_ptr& exception);

@@ -44,3 +44,15 @@ void PopupMenu::ListIndex(std::int32_t index) {
 QWidget* PopupMenu::Widget() const {
     return menu_.get();
 }
+
+const PropertyTable<PopupMenu>& PopupMenu::DesignProperties() {
+    static const PropertyTable<PopupMenu> table =
+        PropertyTable<PopupMenu>(RectControl::DesignProperties())
+            .Text("InitialValue", &PopupMenu::InitialValue)
+            .Integer("ListIndex", &PopupMenu::ListIndex);
+    return table;
+}
+
+void PopupMenu::ApplyDesignProperties(std::string_view list) {
+    DesignProperties().Apply(*this, list);
+}

@@ -24,6 +24,9 @@ public:
 
     QWidget* Widget() const override;
 
+    static const PropertyTable<PopupMenu>& DesignProperties();
+    void ApplyDesignProperties(std::string_view list) override;
+
 private:
     std::unique_ptr<QComboBox> menu_;
 };

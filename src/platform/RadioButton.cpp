@@ -29,3 +29,15 @@ void RadioButton::Value(bool selected) {
 QWidget* RadioButton::Widget() const {
     return button_.get();
 }
+
+const PropertyTable<RadioButton>& RadioButton::DesignProperties() {
+    static const PropertyTable<RadioButton> table =
+        PropertyTable<RadioButton>(RectControl::DesignProperties())
+            .Text("Caption", &RadioButton::Caption)
+            .Boolean("Value", &RadioButton::Value);
+    return table;
+}
+
+void RadioButton::ApplyDesignProperties(std::string_view list) {
+    DesignProperties().Apply(*this, list);
+}

@@ -22,6 +22,9 @@ public:
 
     QWidget* Widget() const override;
 
+    static const PropertyTable<RadioButton>& DesignProperties();
+    void ApplyDesignProperties(std::string_view list) override;
+
 private:
     std::unique_ptr<QRadioButton> button_;
 };

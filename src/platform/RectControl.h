@@ -6,6 +6,7 @@
 // window is resized; the window does the placing.
 
 #include "Control.h"
+#include "PropertyTable.h"
 
 #include <cstdint>
 #include <string>
@@ -42,18 +43,59 @@ public:
     const std::string& InitialParent() const { return initialParent_; }
     void InitialParent(std::string_view parent);
 
+    // The control's place in the keyboard focus order among the controls of
+    // its parent (the window or a tab page), and whether Tab reaches it.
+    std::int32_t TabIndex() const { return tabIndex_; }
+    void TabIndex(std::int32_t value);
+    bool TabStop() const { return tabStop_; }
+    void TabStop(bool value);
+
     bool Enabled() const;
     void Enabled(bool value);
     bool Visible() const { return visible_; }
     void Visible(bool value);
+
+    // The tooltip; empty for none.
+    std::string HelpTag() const;
+    void HelpTag(std::string_view text);
+
+    // The font: "System" (or empty) is the platform's default font for the
+    // control; a size of 0 keeps the default size. TextUnit says what the
+    // size counts: 0 (default) and 2 points, 1 pixels, 3 inches, 4
+    // millimetres.
+    const std::string& TextFont() const { return textFont_; }
+    void TextFont(std::string_view name);
+    float TextSize() const { return textSize_; }
+    void TextSize(float size);
+    std::int32_t TextUnit() const { return textUnit_; }
+    void TextUnit(std::int32_t unit);
+    bool Bold() const { return bold_; }
+    void Bold(bool value);
+    bool Italic() const { return italic_; }
+    void Italic(bool value);
+    bool Underline() const { return underline_; }
+    void Underline(bool value);
+
+    // Whether the control shows a focus ring where the platform draws one.
+    void UseFocusRing(bool value);
 
     // The window's content size at the moment the bounds were last set; the
     // locked edges keep their distances relative to it.
     std::int32_t ReferenceWidth() const { return referenceWidth_; }
     std::int32_t ReferenceHeight() const { return referenceHeight_; }
 
+    KeptProperties& Kept() { return kept_; }
+    const KeptProperties& Kept() const { return kept_; }
+
+    // The design properties of every control: name, index, bounds, anchors,
+    // tab page and order, state, tooltip, font and data binding.
+    static const PropertyTable<RectControl>& DesignProperties();
+
 private:
     void BoundsChanged();
+    void FontChanged();
+    void SetName(std::string_view name) { Name(name); }
+    void SetIndex(std::int32_t index) { Index(index); }
 
     std::int32_t left_ = 0;
     std::int32_t top_ = 0;
@@ -66,6 +108,15 @@ private:
     bool visible_ = true;
     std::int32_t tabPanelIndex_ = 0;
     std::string initialParent_;
+    std::int32_t tabIndex_ = 0;
+    bool tabStop_ = true;
+    std::string textFont_ = "System";
+    float textSize_ = 0;
+    std::int32_t textUnit_ = 0;
+    bool bold_ = false;
+    bool italic_ = false;
+    bool underline_ = false;
     std::int32_t referenceWidth_ = 0;
     std::int32_t referenceHeight_ = 0;
+    KeptProperties kept_;
 };

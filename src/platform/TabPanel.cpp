@@ -6,6 +6,7 @@
 #include "Window.h"
 
 #include <QEvent>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -78,4 +79,34 @@ QWidget* TabPanel::Page(std::int32_t page) const {
 
 QWidget* TabPanel::Widget() const {
     return tabs_.get();
+}
+
+void TabPanel::SmallTabs(bool value) {
+    smallTabs_ = value;
+    // Only the size is set on the tab bar: family and style still follow the
+    // panel's font.
+    QFont font;
+    if (value) {
+        constexpr double smallShare = 0.85;
+        const QFont& panelFont = tabs_->font();
+        if (panelFont.pointSizeF() > 0) {
+            font.setPointSizeF(panelFont.pointSizeF() * smallShare);
+        } else {
+            font.setPixelSize(std::max(1, qRound(panelFont.pixelSize() * smallShare)));
+        }
+    }
+    tabs_->tabBar()->setFont(font);
+}
+
+const PropertyTable<TabPanel>& TabPanel::DesignProperties() {
+    static const PropertyTable<TabPanel> table =
+        PropertyTable<TabPanel>(RectControl::DesignProperties())
+            .Text("TabDefinition", &TabPanel::TabDefinition)
+            .Boolean("SmallTabs", &TabPanel::SmallTabs)
+            .Integer("Value", &TabPanel::Value);
+    return table;
+}
+
+void TabPanel::ApplyDesignProperties(std::string_view list) {
+    DesignProperties().Apply(*this, list);
 }

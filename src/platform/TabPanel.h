@@ -26,8 +26,16 @@ public:
     // The widget of the page, counted from 0.
     QWidget* Page(std::int32_t page) const;
 
+    // Tabs in a smaller text than the panel's.
+    bool SmallTabs() const { return smallTabs_; }
+    void SmallTabs(bool value);
+
     QWidget* Widget() const override;
+
+    static const PropertyTable<TabPanel>& DesignProperties();
+    void ApplyDesignProperties(std::string_view list) override;
 
 private:
     std::unique_ptr<QTabWidget> tabs_;
+    bool smallTabs_ = false;
 };

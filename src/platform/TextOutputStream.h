@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-class TextOutputStream : public LineSink {
+class TextOutputStream final : public LineSink {
 public:
     // A stream on a new, empty file at the path; nullptr when it cannot be
     // created.

@@ -1,12 +1,14 @@
 #include "Window.h"
 
 #include "EventDispatch.h"
+#include "QtMenuBar.h"
 #include "QtText.h"
 #include "RectControl.h"
 #include "Text.h"
 
 #include <QCloseEvent>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -76,7 +78,7 @@ void Window::Constructor() {
     CreateControls();
     ImplicitWindows()[ClassName()] = shared_from_this();
     if (visible_) {
-        frame_->show();
+        fullScreen_ ? frame_->showFullScreen() : frame_->show();
     }
 }
 
@@ -121,6 +123,15 @@ Control* Window::_ControlByNameIndex(std::string_view name, std::int32_t index) 
     return found == named->second.end() ? nullptr : *found;
 }
 
+void Window::MenuBar(::MenuBar* bar) {
+    menuBar_ = bar;
+    frame_->setMenuBar(bar != nullptr ? BuildQtMenuBar(*bar) : nullptr);
+    if (frame_->menuWidget() != nullptr) {
+        frame_->menuWidget()->setVisible(menuBarVisible_);
+    }
+    ResizeFrame();
+}
+
 QWidget* Window::ContentArea() const {
     return frame_->centralWidget();
 }
@@ -154,26 +165,46 @@ void Window::Height(std::int32_t height) {
     ResizeFrame();
 }
 
+int Window::MenuBarHeight() const {
+    const QWidget* menuBar = frame_->menuWidget();
+    return menuBar != nullptr && !menuBar->isHidden() ? menuBar->sizeHint().height() : 0;
+}
+
 void Window::ResizeFrame() {
     // The width and height are those of the content area; the frame adds the
     // menu bar above it.
-    const QWidget* menuBar = frame_->menuWidget();
-    const int menuBarHeight = menuBar != nullptr ? menuBar->sizeHint().height() : 0;
+    ApplySizeLimits();
     ContentArea()->resize(contentWidth_, contentHeight_);
-    frame_->resize(contentWidth_, contentHeight_ + menuBarHeight);
+    frame_->resize(contentWidth_, contentHeight_ + MenuBarHeight());
 }
 
 void Window::MinWidth(std::int32_t width) {
-    ContentArea()->setMinimumWidth(width);
+    minWidth_ = width;
+    ApplySizeLimits();
 }
 void Window::MinHeight(std::int32_t height) {
-    ContentArea()->setMinimumHeight(height);
+    minHeight_ = height;
+    ApplySizeLimits();
 }
 void Window::MaxWidth(std::int32_t width) {
-    ContentArea()->setMaximumWidth(width);
+    maxWidth_ = width;
+    ApplySizeLimits();
 }
 void Window::MaxHeight(std::int32_t height) {
-    ContentArea()->setMaximumHeight(height);
+    maxHeight_ = height;
+    ApplySizeLimits();
+}
+
+void Window::ApplySizeLimits() {
+    // A window that the user cannot resize keeps the size its code gives it.
+    ContentArea()->setMinimumSize(resizeable_ ? minWidth_ : contentWidth_,
+                                  resizeable_ ? minHeight_ : contentHeight_);
+    ContentArea()->setMaximumSize(resizeable_ ? maxWidth_ : contentWidth_,
+                                  resizeable_ ? maxHeight_ : contentHeight_);
+    // The frame's own layout passes on only the smallest size; the largest is
+    // set on the frame, so that the system is told both limits.
+    frame_->setMaximumSize((ContentArea()->maximumSize() + QSize(0, MenuBarHeight()))
+                               .boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
 }
 
 void Window::Visible(bool visible) {

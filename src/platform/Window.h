@@ -6,7 +6,9 @@
 // controls, finds them by name (and by name and index for a control array),
 // and places them on every resize by their locked edges.
 
+#include "Color.h"
 #include "Event.h"
+#include "PropertyTable.h"
 #include "Text.h"
 
 #include <cstdint>
@@ -18,6 +20,7 @@
 #include <vector>
 
 class Control;
+class MenuBar;
 class RectControl;
 class QWidget;
 
@@ -64,6 +67,40 @@ public:
     bool Visible() const { return visible_; }
     void Visible(bool visible);
 
+    // The frame: shown filling the screen, with or without the menu bar, and
+    // with the title-bar buttons and the resizing that it allows.
+    bool FullScreen() const { return fullScreen_; }
+    void FullScreen(bool value);
+    bool MenuBarVisible() const { return menuBarVisible_; }
+    void MenuBarVisible(bool value);
+    bool CloseButton() const { return closeButton_; }
+    void CloseButton(bool value);
+    bool MaximizeButton() const { return maximizeButton_; }
+    void MaximizeButton(bool value);
+    bool MinimizeButton() const { return minimizeButton_; }
+    void MinimizeButton(bool value);
+    bool Resizeable() const { return resizeable_; }
+    void Resizeable(bool value);
+
+    // The content area's background; BackColor shows only while HasBackColor.
+    bool HasBackColor() const { return hasBackColor_; }
+    void HasBackColor(bool value);
+    Color BackColor() const { return backColor_; }
+    void BackColor(Color color);
+
+    KeptProperties& Kept() { return kept_; }
+    const KeptProperties& Kept() const { return kept_; }
+
+    // The design properties of a window: size and its limits, title, frame
+    // and background. Placement, Frame, Composite, LiveResize (resizing is
+    // always live here) and MacProcID are only kept.
+    static const PropertyTable<Window>& DesignProperties();
+
+    // The menu bar the window shows, or nullptr. The bar must outlive the
+    // window.
+    ::MenuBar* MenuBar() const { return menuBar_; }
+    void MenuBar(::MenuBar* bar);
+
     // The area that holds the controls, and the frame around it.
     QWidget* ContentArea() const;
     QWidget* Widget() const;
@@ -71,6 +108,10 @@ public:
     // Places every control by its bounds and locked edges.
     void PlaceControls();
     void PlaceControl(RectControl& control);
+
+    // Orders the keyboard focus chain: the window's controls by TabIndex,
+    // each tab panel followed by the controls of its pages, page by page.
+    void ArrangeTabOrder();
 
     Event<> Close;
 
@@ -84,6 +125,11 @@ private:
     void Adopt(std::unique_ptr<Control> control);
     void ContentResized(std::int32_t width, std::int32_t height);
     void ResizeFrame();
+    int MenuBarHeight() const;
+    void ApplySizeLimits();
+    void ApplyFrameFlags();
+    void ApplyBackground();
+    void AppendTabChain(const QWidget* container, std::vector<QWidget*>& chain) const;
 
     std::unique_ptr<Frame> frame_;
     std::vector<std::unique_ptr<Control>> controls_;
@@ -95,8 +141,23 @@ private:
     mutable std::string lastName_;
     mutable Control* lastFound_ = nullptr;
     bool visible_ = true;
+    ::MenuBar* menuBar_ = nullptr;
     std::int32_t contentWidth_ = 100;
     std::int32_t contentHeight_ = 100;
+    std::int32_t minWidth_ = 0;
+    std::int32_t minHeight_ = 0;
+    // Qt's largest widget size stands for no limit.
+    std::int32_t maxWidth_ = 16777215;
+    std::int32_t maxHeight_ = 16777215;
+    bool fullScreen_ = false;
+    bool menuBarVisible_ = true;
+    bool closeButton_ = true;
+    bool maximizeButton_ = true;
+    bool minimizeButton_ = true;
+    bool resizeable_ = true;
+    bool hasBackColor_ = false;
+    Color backColor_ = Color::FromRGB(0xFFFFFF);
+    KeptProperties kept_;
 };
 
 // The window that the platform keeps as the single instance of the class of

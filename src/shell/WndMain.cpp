@@ -1,17 +1,20 @@
 #include "WndMain.h"
 
 #include "Application.h"
-#include "CacheColumns.h"
 #include "CacheList.h"
 #include "CheckBox.h"
 #include "CsvExport.h"
+#include "DesignProperties.h"
 #include "Dialogs.h"
 #include "Exceptions.h"
 #include "ExportControls.h"
 #include "GpxExport.h"
 #include "ImportSummary.h"
+#include "Label.h"
 #include "Listbox.h"
+#include "MenuBar1.h"
 #include "PopupMenu.h"
+#include "PropertyList.h"
 #include "PushButton.h"
 #include "RadioButton.h"
 #include "RuntimeCheckCast.h"
@@ -19,6 +22,7 @@
 #include "Text.h"
 #include "TextField.h"
 #include "WeakDelegate.h"
+#include "WndMainRbtImport.h"
 
 #include <optional>
 
@@ -33,13 +37,9 @@ std::shared_ptr<WndMain> WndMain::WndMain_() {
 }
 
 void WndMain::Layout() {
-    Title("Orlimex 0.3a1");
-    Width(800);
-    Height(540);
-    MinWidth(640);
-    MinHeight(400);
-    MaxWidth(32000);
-    MaxHeight(32000);
+    // The window shows the bar the application has: one bar, built once.
+    MenuBar(MenuBar1::MenuBar1_().get());
+    _SetProperties(*this, WndMainProperties());
 }
 
 void WndMain::CreateControls() {
@@ -50,110 +50,62 @@ void WndMain::CreateControls() {
 
 namespace {
 
-struct Bounds {
-    std::int32_t left, top, width, height;
-    bool lockLeft, lockTop, lockRight, lockBottom;
-};
-
-template <typename ControlType> ControlType& Place(ControlType& control, const Bounds& bounds) {
-    control.LockLeft(bounds.lockLeft);
-    control.LockTop(bounds.lockTop);
-    control.LockRight(bounds.lockRight);
-    control.LockBottom(bounds.lockBottom);
-    control.Left(bounds.left);
-    control.Top(bounds.top);
-    control.Width(bounds.width);
-    control.Height(bounds.height);
-    return control;
+// A control as each creation step reaches it: afresh, by its name (and index
+// for a member of a control array), cast to its class.
+template <typename ControlClass>
+ControlClass& Registered(const Window& window, std::string_view name,
+                         std::int32_t index = Control::NoIndex) {
+    return NonNil(RuntimeCheckCast<ControlClass>(index == Control::NoIndex
+                                                     ? window._ControlByName(name)
+                                                     : window._ControlByNameIndex(name, index)));
 }
 
-std::string Joined(const auto& texts, std::string_view separator) {
-    std::string joined;
-    for (std::string_view text : texts) {
-        joined += (joined.empty() ? "" : std::string(separator)) + std::string(text);
-    }
-    return joined;
+// Creates a single control, registers it, sets its text unit and applies its
+// design property list.
+template <typename ControlClass>
+void CreateControl(Window& window, std::string_view name, const std::string& list) {
+    window._AddControl(name, window.NewControl<ControlClass>());
+    Registered<ControlClass>(window, name).TextUnit(0);
+    _SetProperties(Registered<ControlClass>(window, name), list);
 }
 
 } // namespace
 
 void WndMain::_CreateControls0() {
     const std::shared_ptr<WndMain> self = RuntimeCheckCast<WndMain>(shared_from_this());
-    const auto button = [&](const char* name, const char* caption, const Bounds& bounds,
-                            void (WndMain::*action)(PushButton&)) {
-        PushButton& created = Place(NewControl<PushButton>(), bounds);
-        _AddControl(name, created);
-        created.Caption(caption);
-        created.Action.Attach(WeakDelegate(self, action));
-    };
-    const auto checkBox = [&](const char* name, const char* caption, const Bounds& bounds,
-                              bool checked) -> CheckBox& {
-        CheckBox& created = Place(NewControl<CheckBox>(), bounds);
-        _AddControl(name, created);
-        created.Caption(caption);
-        created.Value(checked);
-        return created;
+    // The buttons hold the window weakly: a press after it is gone raises
+    // NilObjectException and runs no method.
+    const auto connect = [&](std::string_view name, void (WndMain::*action)(PushButton&)) {
+        Registered<PushButton>(*this, name).Action.Attach(WeakDelegate(self, action));
     };
 
-    button("BtnImport", "Import GPX", {9, 12, 99, 20, true, true, false, false},
-           &WndMain::BtnImport_Action);
-    button("BtnExportGPX", "Export GPX", {9, 38, 104, 20, true, true, false, false},
-           &WndMain::BtnExportGPX_Action);
-    checkBox("ChkModify", "Modify export for GPSr:", {9, 69, 178, 20, true, true, false, false},
-             false);
-    button("BtnExportCSV", "Export CSV", {125, 38, 108, 20, true, true, false, false},
-           &WndMain::BtnExportCSV_Action);
+    CreateControl<PushButton>(*this, "BtnImport", BtnImportProperties());
+    connect("BtnImport", &WndMain::BtnImport_Action);
+    CreateControl<PushButton>(*this, "BtnExportGPX", BtnExportGPXProperties());
+    connect("BtnExportGPX", &WndMain::BtnExportGPX_Action);
+    CreateControl<CheckBox>(*this, "ChkModify", ChkModifyProperties());
+    CreateControl<PushButton>(*this, "BtnExportCSV", BtnExportCSVProperties());
+    connect("BtnExportCSV", &WndMain::BtnExportCSV_Action);
 
-    PopupMenu& layouts =
-        Place(NewControl<PopupMenu>(), {199, 68, 541, 20, true, true, true, false});
-    _AddControl("PumModify", layouts);
-    layouts.InitialValue("Change GC to active and type + add D/T/Size to name\r"
-                         "Change GCCode to active, type, D/T/S and add GCCode to name\r");
-    layouts.ListIndex(0);
+    // The label's text size comes before its unit and its list.
+    _AddControl("StaticText1", NewControl<Label>());
+    Registered<Label>(*this, "StaticText1").TextSize(9);
+    Registered<Label>(*this, "StaticText1").TextUnit(0);
+    _SetProperties(Registered<Label>(*this, "StaticText1"), StaticText1Properties());
 
-    TabPanel& panel = Place(NewControl<TabPanel>(), {9, 94, 780, 412, true, true, true, true});
-    _AddControl("TabPanel1", panel);
-    panel.TabDefinition("Caches\rExportfilter");
-    panel.Value(0);
+    CreateControl<PopupMenu>(*this, "PumModify", PumModifyProperties());
+    // The panel comes before the four controls on its pages.
+    CreateControl<TabPanel>(*this, "TabPanel1", TabPanel1Properties());
+    CreateControl<Listbox>(*this, "LbxCaches", LbxCachesProperties());
+    CreateControl<TextField>(*this, "EdfFilterOwner", EdfFilterOwnerProperties());
+    CreateControl<CheckBox>(*this, "ChkFilterOwner", ChkFilterOwnerProperties());
+    CreateControl<CheckBox>(*this, "ChkNoUnknowns", ChkNoUnknownsProperties());
 
-    Listbox& list = Place(NewControl<Listbox>(), {20, 127, 760, 370, true, true, true, true});
-    _AddControl("LbxCaches", list);
-    list.ColumnCount(CacheColumn::Count);
-    list.HasHeading(true);
-    list.InitialValue(Joined(CacheColumn::Headings, "\t"));
-    list.TabPanelIndex(1);
-    list.InitialParent("TabPanel1");
-
-    TextField& owner =
-        Place(NewControl<TextField>(), {287, 146, 200, 22, false, false, false, false});
-    _AddControl("EdfFilterOwner", owner);
-    owner.TabPanelIndex(2);
-    owner.InitialParent("TabPanel1");
-    checkBox("ChkFilterOwner",
-             "Only export caches placed by owner:", {20, 147, 265, 20, false, false, false, false},
-             false)
-        .TabPanelIndex(2);
-    ChkFilterOwner()->InitialParent("TabPanel1");
-    checkBox("ChkNoUnknowns", "Don't include virtuals",
-             {20, 179, 160, 20, true, true, false, false}, true)
-        .TabPanelIndex(2);
-    ChkNoUnknowns()->InitialParent("TabPanel1");
-
-    const struct {
-        const char* caption;
-        std::int32_t left;
-        std::int32_t width;
-        bool value;
-    } modes[] = {
-        {"Replace", 125, 78, false}, {"Add", 208, 56, true}, {"Subtract", 276, 100, false}};
     for (std::int32_t index = 0; index < 3; ++index) {
-        RadioButton& mode =
-            Place(NewControl<RadioButton>(),
-                  {modes[index].left, 12, modes[index].width, 20, true, true, false, false});
-        mode.Index(index);
-        _AddControl("RbtImport", mode);
-        mode.Caption(modes[index].caption);
-        mode.Value(modes[index].value);
+        _AddControl("RbtImport", NewControl<WndMainRbtImport>(index));
+        Registered<RadioButton>(*this, "RbtImport", index).TextUnit(0);
+        _SetProperties(Registered<RadioButton>(*this, "RbtImport", index),
+                       RbtImportProperties(index));
     }
 }
 
@@ -171,6 +123,10 @@ CheckBox* WndMain::ChkModify() const {
 
 PushButton* WndMain::BtnExportCSV() const {
     return RuntimeCheckCast<PushButton>(_ControlByName("BtnExportCSV"));
+}
+
+Label* WndMain::StaticText1() const {
+    return RuntimeCheckCast<Label>(_ControlByName("StaticText1"));
 }
 
 PopupMenu* WndMain::PumModify() const {

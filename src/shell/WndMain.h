@@ -18,9 +18,12 @@
 #include <string_view>
 
 class CheckBox;
+class Label;
 class Listbox;
+class MenuItem;
 class PopupMenu;
 class PushButton;
+class QuitMenuItem;
 class RadioButton;
 class TabPanel;
 class TextField;
@@ -39,6 +42,7 @@ public:
     PushButton* BtnExportGPX() const;
     CheckBox* ChkModify() const;
     PushButton* BtnExportCSV() const;
+    Label* StaticText1() const;
     PopupMenu* PumModify() const;
     TabPanel* TabPanel1() const;
     Listbox* LbxCaches() const;
@@ -50,6 +54,21 @@ public:
     void BtnImport_Action(PushButton& button);
     void BtnExportGPX_Action(PushButton& button);
     void BtnExportCSV_Action(PushButton& button);
+
+    // The entries of the menu bar the window shows, found by name on every
+    // call; NilObjectException when the window shows no bar.
+    MenuItem* EditMenu() const;
+    MenuItem* EditSelectAll() const;
+    MenuItem* UntitledMenu0() const;
+    MenuItem* EditClear() const;
+    MenuItem* EditPaste() const;
+    MenuItem* EditCopy() const;
+    MenuItem* EditCut() const;
+    MenuItem* UntitledMenu1() const;
+    MenuItem* EditUndo() const;
+    MenuItem* FileMenu() const;
+    QuitMenuItem* FileQuit() const;
+
     void Event_Close();
     void CacheImported(const CacheRecord& record) override;
 
