@@ -28,14 +28,6 @@ protected:
         MainWindowFixture::TearDown();
     }
 
-    Messages Press(PushButton* button, const fs::path& file) {
-        const std::size_t shownBefore = dialogs.Messages().size();
-        dialogs.QueueFile(file);
-        button->Push();
-        return {dialogs.Messages().begin() + static_cast<std::ptrdiff_t>(shownBefore),
-                dialogs.Messages().end()};
-    }
-
     fs::path folder;
 };
 

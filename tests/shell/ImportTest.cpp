@@ -13,18 +13,6 @@ using CodeList = std::vector<std::string>;
 
 const CodeList pocketQuery = {"GC1A2B3", "GC4D5E6", "GC7F8A9", "GCB0C1D"};
 
-// Every cell and tag of every row, to compare a list before and after.
-std::vector<std::string> Snapshot(const Listbox& list) {
-    std::vector<std::string> all;
-    for (std::int32_t row = 0; row < list.ListCount(); ++row) {
-        for (std::int32_t column = 0; column < CacheColumn::Count; ++column) {
-            all.push_back(list.Cell(row, column));
-            all.push_back(list.CellTag(row, column));
-        }
-    }
-    return all;
-}
-
 class TemporaryFile {
 public:
     explicit TemporaryFile(const std::string& content) {
@@ -109,11 +97,11 @@ TEST_F(ImportTest, AFileWithoutWaypointsReportsZeroInEveryMode) {
 
 TEST_F(ImportTest, ACancelledDialogChangesNothingAndShowsNothing) {
     Import(Data("pocket-query.gpx"));
-    const auto before = Snapshot(*window->LbxCaches());
+    const auto before = ListSnapshot();
     dialogs.QueueCancel();
     window->BtnImport()->Push();
     EXPECT_EQ(dialogs.Messages().size(), 1u);
-    EXPECT_EQ(Snapshot(*window->LbxCaches()), before);
+    EXPECT_EQ(ListSnapshot(), before);
 }
 
 // A file that cannot be read to its end leaves the list exactly as it was, in
@@ -127,7 +115,7 @@ TEST_F(ImportTest, AFailedImportLeavesTheListAsItWas) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path();
 
     Import(Data("pocket-query.gpx"));
-    const auto before = Snapshot(*window->LbxCaches());
+    const auto before = ListSnapshot();
     const struct {
         std::filesystem::path file;
         const char* reason;
@@ -143,7 +131,7 @@ TEST_F(ImportTest, AFailedImportLeavesTheListAsItWas) {
                 shown[0].rfind("Error while reading file\n" + failure.file.string() + ": ", 0), 0u)
                 << shown[0];
             EXPECT_NE(shown[0].find(failure.reason), std::string::npos) << shown[0];
-            EXPECT_EQ(Snapshot(*window->LbxCaches()), before) << failure.file << " mode " << mode;
+            EXPECT_EQ(ListSnapshot(), before) << failure.file << " mode " << mode;
         }
     }
     EXPECT_EQ(Import(Data("more-caches.gpx")), Messages{"Imported 2 entries and skipped 2 caches."})
@@ -154,7 +142,7 @@ TEST_F(ImportTest, AFailedImportLeavesTheListAsItWas) {
 // what failed, the list stays as it was and the program goes on.
 TEST_F(ImportTest, AnUnhandledExceptionIsReportedAndTheListKept) {
     Import(Data("pocket-query.gpx"));
-    const auto before = Snapshot(*window->LbxCaches());
+    const auto before = ListSnapshot();
     CacheReceiver::InstallAccessor(nullptr);
     const Messages shown = Import(Data("more-caches.gpx"), 0);
     ASSERT_EQ(shown.size(), 1u);
@@ -163,5 +151,5 @@ TEST_F(ImportTest, AnUnhandledExceptionIsReportedAndTheListKept) {
                              0),
               0u)
         << shown[0];
-    EXPECT_EQ(Snapshot(*window->LbxCaches()), before);
+    EXPECT_EQ(ListSnapshot(), before);
 }

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "CacheColumns.h"
 #include "Listbox.h"
 #include "PushButton.h"
 #include "RadioButton.h"
@@ -19,13 +20,18 @@ std::filesystem::path MainWindowFixture::Data(const std::string& name) {
     return std::filesystem::path(ORLIMEX_TEST_DATA) / name;
 }
 
-std::vector<std::string> MainWindowFixture::Import(const std::filesystem::path& file, int mode) {
-    window->RbtImport(mode)->Value(true);
+std::vector<std::string> MainWindowFixture::Press(PushButton* button,
+                                                  const std::filesystem::path& file) {
     const std::size_t shownBefore = dialogs.Messages().size();
     dialogs.QueueFile(file);
-    window->BtnImport()->Push();
+    button->Push();
     return {dialogs.Messages().begin() + static_cast<std::ptrdiff_t>(shownBefore),
             dialogs.Messages().end()};
+}
+
+std::vector<std::string> MainWindowFixture::Import(const std::filesystem::path& file, int mode) {
+    window->RbtImport(mode)->Value(true);
+    return Press(window->BtnImport(), file);
 }
 
 std::vector<std::string> MainWindowFixture::ListedCodes() const {
@@ -35,4 +41,16 @@ std::vector<std::string> MainWindowFixture::ListedCodes() const {
         codes.push_back(list.Cell(row, 0));
     }
     return codes;
+}
+
+std::vector<std::string> MainWindowFixture::ListSnapshot() const {
+    std::vector<std::string> all;
+    const Listbox& list = *window->LbxCaches();
+    for (std::int32_t row = 0; row < list.ListCount(); ++row) {
+        for (std::int32_t column = 0; column < CacheColumn::Count; ++column) {
+            all.push_back(list.Cell(row, column));
+            all.push_back(list.CellTag(row, column));
+        }
+    }
+    return all;
 }

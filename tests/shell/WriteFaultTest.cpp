@@ -1,0 +1,89 @@
+// Exports onto a file system that is full or read-only. Each runs on a small
+// file system mounted for the test in a mount namespace of this process, so
+// nothing outside sees it; without the right to mount, the tests skip.
+
+#include "CheckBox.h"
+#include "FileContents.h"
+#include "MainWindowFixture.h"
+#include "PushButton.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Messages = std::vector<std::string>;
+
+class WriteFaultTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        folder = fs::temp_directory_path() / ("orlimex-faults-" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k") != 0) {
+            GTEST_SKIP() << "no right to mount a file system here";
+        }
+        mounted = true;
+        std::ofstream(folder / "export.gpx") << "the export of last week";
+        std::ofstream(folder / "export.csv") << "the export of last week";
+        window->ChkNoUnknowns()->Value(false);
+        Import(Data("pocket-query.gpx"), 1);
+    }
+    void TearDown() override {
+        if (mounted) {
+            ::umount(folder.c_str());
+        }
+        fs::remove_all(folder);
+        MainWindowFixture::TearDown();
+    }
+
+    // Every file in the folder, to see that no temporary one is left.
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path folder;
+    bool mounted = false;
+};
+
+} // namespace
+
+TEST_F(WriteFaultTest, AFullFileSystemFailsTheExportAndKeepsTheOldFile) {
+    std::ofstream filler(folder / "filler", std::ios::binary);
+    const std::string block(4096, 'f');
+    while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+    }
+    filler.close();
+    const auto before = Files();
+    for (PushButton* button : {window->BtnExportGPX(), window->BtnExportCSV()}) {
+        const fs::path target =
+            folder / (button == window->BtnExportGPX() ? "export.gpx" : "export.csv");
+        EXPECT_EQ(Press(button, target), Messages{"Error while writing file\n" + target.string() +
+                                                  ": No space left on device"});
+        EXPECT_EQ(FileContents(target), "the export of last week");
+    }
+    EXPECT_EQ(Files(), before) << "no partial file is left";
+}
+
+TEST_F(WriteFaultTest, AReadOnlyFileSystemCannotTakeTheExport) {
+    ASSERT_EQ(::mount("tmpfs", folder.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=256k"), 0);
+    const auto before = Files();
+    for (PushButton* button : {window->BtnExportGPX(), window->BtnExportCSV()}) {
+        const fs::path target =
+            folder / (button == window->BtnExportGPX() ? "export.gpx" : "export.csv");
+        EXPECT_EQ(Press(button, target), Messages{"Error while creating file"});
+        EXPECT_EQ(FileContents(target), "the export of last week");
+    }
+    EXPECT_EQ(Files(), before);
+}
