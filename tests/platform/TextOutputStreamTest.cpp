@@ -27,16 +27,6 @@ protected:
         fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(folder);
     }
-    // Every file in the folder, to see that no temporary one is left.
-    std::vector<std::string> Files() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     fs::path folder;
 };
 
@@ -54,7 +44,7 @@ TEST_F(TextOutputStreamTest, WritesEachLineWithTheDelimiterAndPutsTheFileInPlace
     EXPECT_EQ(FileContents(target), "old contents") << "the old file stands until Close";
     stream->Close();
     EXPECT_EQ(FileContents(target), "<gpx>\r\n\r\nQuébec\r\n");
-    EXPECT_EQ(Files(), std::vector<std::string>{"export.gpx"});
+    EXPECT_EQ(FileNames(folder), std::vector<std::string>{"export.gpx"});
     EXPECT_THROW(stream->WriteLine("late"), IOException);
 }
 
@@ -70,7 +60,7 @@ TEST_F(TextOutputStreamTest, AStreamThatIsNotClosedLeavesNoTraceAndTheOldFileInt
         }
     }
     EXPECT_EQ(FileContents(target), "kept");
-    EXPECT_EQ(Files(), std::vector<std::string>{"export.csv"});
+    EXPECT_EQ(FileNames(folder), std::vector<std::string>{"export.csv"});
 }
 
 TEST_F(TextOutputStreamTest, KeepsThePermissionsOfTheFileItReplaces) {

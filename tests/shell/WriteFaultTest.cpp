@@ -43,16 +43,6 @@ protected:
         MainWindowFixture::TearDown();
     }
 
-    // Every file in the folder, to see that no temporary one is left.
-    std::vector<std::string> Files() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     fs::path folder;
     bool mounted = false;
 };
@@ -65,7 +55,7 @@ TEST_F(WriteFaultTest, AFullFileSystemFailsTheExportAndKeepsTheOldFile) {
     while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
     }
     filler.close();
-    const auto before = Files();
+    const auto before = FileNames(folder);
     for (PushButton* button : {window->BtnExportGPX(), window->BtnExportCSV()}) {
         const fs::path target =
             folder / (button == window->BtnExportGPX() ? "export.gpx" : "export.csv");
@@ -73,17 +63,17 @@ TEST_F(WriteFaultTest, AFullFileSystemFailsTheExportAndKeepsTheOldFile) {
                                                   ": No space left on device"});
         EXPECT_EQ(FileContents(target), "the export of last week");
     }
-    EXPECT_EQ(Files(), before) << "no partial file is left";
+    EXPECT_EQ(FileNames(folder), before) << "no partial file is left";
 }
 
 TEST_F(WriteFaultTest, AReadOnlyFileSystemCannotTakeTheExport) {
     ASSERT_EQ(::mount("tmpfs", folder.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=256k"), 0);
-    const auto before = Files();
+    const auto before = FileNames(folder);
     for (PushButton* button : {window->BtnExportGPX(), window->BtnExportCSV()}) {
         const fs::path target =
             folder / (button == window->BtnExportGPX() ? "export.gpx" : "export.csv");
         EXPECT_EQ(Press(button, target), Messages{"Error while creating file"});
         EXPECT_EQ(FileContents(target), "the export of last week");
     }
-    EXPECT_EQ(Files(), before);
+    EXPECT_EQ(FileNames(folder), before);
 }
