@@ -36,6 +36,12 @@ std::shared_ptr<WndMain> WndMain::WndMain_() {
     return RuntimeCheckCast<WndMain>(window);
 }
 
+WndMain::~WndMain() {
+    GPXFile.reset();
+    myReader.reset();
+    myStream.reset();
+}
+
 void WndMain::Layout() {
     // The window shows the bar the application has: one bar, built once.
     MenuBar(MenuBar1::MenuBar1_().get());

@@ -34,6 +34,10 @@ public:
     // The open main window, created and shown when none is open.
     static std::shared_ptr<WndMain> WndMain_();
 
+    // Releases the file of the last dialog, then the last import's reader,
+    // then the last export's stream.
+    ~WndMain() override;
+
     std::string ClassName() const override { return "WndMain.WndMain"; }
 
     void _CreateControls0();
