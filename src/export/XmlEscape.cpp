@@ -22,6 +22,25 @@ template <bool Quotes> void AppendEscaped(std::string& line, std::string_view te
             }
             entity = "&quot;";
             break;
+        case '\r':
+            // A reader turns a carriage return into a line feed, in text and
+            // in attributes alike; the reference keeps it.
+            entity = "&#13;";
+            break;
+        case '\n':
+            // A reader turns a line feed or a tab in an attribute value into
+            // a space.
+            if (!Quotes) {
+                continue;
+            }
+            entity = "&#10;";
+            break;
+        case '\t':
+            if (!Quotes) {
+                continue;
+            }
+            entity = "&#9;";
+            break;
         default:
             continue;
         }

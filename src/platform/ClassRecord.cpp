@@ -74,7 +74,7 @@ void RegisterPlatformClasses(ClassRegistry& registry) {
     };
     std::vector<std::string_view> order;
     for (const auto& [name, base] : platformClasses) {
-        registry.Declare(std::string(name), [name, base] {
+        registry.Declare(std::string(name), [name = name, base = base] {
             return ClassRecord{.name = std::string(name), .base = std::string(base)};
         });
         order.push_back(name);

@@ -233,3 +233,24 @@ TEST_F(GpxRoundTrip, ReimportsEveryExportedCellAndTag) {
         EXPECT_EQ(SchemaErrors(exported, "round-trip.gpx"), "");
     }
 }
+
+// Found by the fuzzer: a carriage return, which a file can only carry as a
+// character reference, came back as a line feed, and a line feed or tab in an
+// attribute came back as a space.
+TEST_F(GpxRoundTrip, KeepsCarriageReturnsAndTheWhiteSpaceOfAttributes) {
+    Import(imported,
+           std::string_view(R"(<gpx><wpt lat="&#9;1&#13;" lon="2&#10;"><name>GC&#13;1</name>
+        <desc>a&#13;&#10;b&#13;</desc><groundspeak:cache id="&#13;&#10;&#9;">
+        <groundspeak:name> x&#13;y </groundspeak:name><groundspeak:owner>o&#13;</groundspeak:owner>
+        </groundspeak:cache></wpt></gpx>)"));
+    LineCollector sink;
+    TestOptions options;
+    WriteGpx(sink, ListboxRows(imported), options);
+    Import(reimported, sink.Text("\r\n"));
+    ASSERT_EQ(reimported.ListCount(), 1);
+    for (std::int32_t column : {Cache, Lat, Lon, Titel, Owner}) {
+        EXPECT_EQ(reimported.Cell(0, column), imported.Cell(0, column)) << column;
+    }
+    EXPECT_EQ(reimported.Cell(0, Name), "x\ry");
+    EXPECT_EQ(reimported.CellTag(0, Cache), "\r\n\t");
+}

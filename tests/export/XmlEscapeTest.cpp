@@ -16,6 +16,8 @@ TEST(XmlEscapeTest, EscapesAmpersandFirstThenTheBracketsAndQuotesOnlyInAttribute
         {"&lt;&gt;", "&amp;lt;&amp;gt;", "&amp;lt;&amp;gt;"},
         {"<&>\"", "&lt;&amp;&gt;\"", "&lt;&amp;&gt;&quot;"},
         {"&quot;", "&amp;quot;", "&amp;quot;"},
+        // What a reader would turn into a line feed or a space.
+        {"a\r\nb\tc\r", "a&#13;\nb\tc&#13;", "a&#13;&#10;b&#9;c&#13;"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReplaceSpecial(c.text), c.characterData) << c.text;
