@@ -6,6 +6,7 @@
 #include "FolderItem.h"
 #include "GPXReader.h"
 #include "Listbox.h"
+#include "ListboxRows.h"
 #include "Text.h"
 
 #include <gtest/gtest.h>
@@ -43,23 +44,6 @@ TestOptions OptionsOf(const GoldenCase& c) {
     options.layout = c.layout;
     return options;
 }
-
-// The list view of a list box, as the window hands it to the export.
-class ListboxRows : public CacheRows {
-public:
-    explicit ListboxRows(const Listbox& list)
-        : list_(list) {}
-    std::int32_t ListCount() const override { return list_.ListCount(); }
-    const std::string& Cell(std::int32_t row, std::int32_t column) const override {
-        return list_.Cell(row, column);
-    }
-    const std::string& CellTag(std::int32_t row, std::int32_t column) const override {
-        return list_.CellTag(row, column);
-    }
-
-private:
-    const Listbox& list_;
-};
 
 Listbox* importTarget = nullptr;
 

@@ -28,6 +28,7 @@
 #include "GpxExport.h"
 #include "LineSink.h"
 #include "Listbox.h"
+#include "ListboxRows.h"
 #include "Text.h"
 
 #include <QApplication>
@@ -286,22 +287,6 @@ void CheckMerge(const Listbox& list, const Rows& before, const Controls& control
     }
 }
 
-class ListRows : public CacheRows {
-public:
-    explicit ListRows(const Listbox& list)
-        : list_(list) {}
-    std::int32_t ListCount() const override { return list_.ListCount(); }
-    const std::string& Cell(std::int32_t row, std::int32_t column) const override {
-        return list_.Cell(row, column);
-    }
-    const std::string& CellTag(std::int32_t row, std::int32_t column) const override {
-        return list_.CellTag(row, column);
-    }
-
-private:
-    const Listbox& list_;
-};
-
 class Options : public ExportOptions {
 public:
     Options(const Controls& controls, std::string ownerName)
@@ -337,7 +322,7 @@ bool IsUnknown(const Row& row) {
 
 void CheckCsv(const Rows& rows, const ExportOptions& options) {
     Lines csv;
-    WriteCsv(csv, ListRows(*cacheList), options);
+    WriteCsv(csv, ListboxRows(*cacheList), options);
     const auto expected =
         static_cast<std::size_t>(std::count_if(rows.begin(), rows.end(), [&](const Row& row) {
             return !options.NoUnknowns() || !IsUnknown(row);
@@ -374,7 +359,7 @@ bool Carried(std::size_t index, const Controls& controls, std::string& expected)
 
 void CheckGpx(const Rows& rows, const ExportOptions& options, const Controls& controls) {
     Lines gpx;
-    const std::uint32_t written = WriteGpx(gpx, ListRows(*cacheList), options);
+    const std::uint32_t written = WriteGpx(gpx, ListboxRows(*cacheList), options);
     const std::string document = gpx.Joined("\r\n");
 
     std::vector<const Row*> exported;

@@ -1,0 +1,24 @@
+#pragma once
+
+// A list box read directly as the rows an export writes; the window reads its
+// list through its accessor instead.
+
+#include "CacheRows.h"
+#include "Listbox.h"
+
+class ListboxRows : public CacheRows {
+public:
+    explicit ListboxRows(const Listbox& list)
+        : list_(list) {}
+
+    std::int32_t ListCount() const override { return list_.ListCount(); }
+    const std::string& Cell(std::int32_t row, std::int32_t column) const override {
+        return list_.Cell(row, column);
+    }
+    const std::string& CellTag(std::int32_t row, std::int32_t column) const override {
+        return list_.CellTag(row, column);
+    }
+
+private:
+    const Listbox& list_;
+};
