@@ -73,7 +73,6 @@ public:
     void BeginBatch();
     void CommitBatch();
     void RevertBatch();
-    bool InBatch() const { return inBatch_; }
 
     // The rows a view shows.
     std::int32_t PublishedCount() const;

@@ -74,10 +74,6 @@ void _RuntimeRegisterAppObject(std::unique_ptr<Application> application) {
     applicationObject = std::move(application);
 }
 
-Application* RuntimeApplication() {
-    return applicationObject.get();
-}
-
 void _RuntimeRun() {
     exitStatus = QApplication::exec();
 }

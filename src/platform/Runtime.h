@@ -63,7 +63,6 @@ void _InitPluginEntrypoints();
 
 // Makes the object the application object, which the platform then holds.
 void _RuntimeRegisterAppObject(std::unique_ptr<Application> application);
-Application* RuntimeApplication();
 
 // Runs the event loop until the application quits.
 void _RuntimeRun();
