@@ -4,7 +4,6 @@
 #include "Text.h"
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -15,28 +14,28 @@ constexpr std::string_view kHeader = "Cache,Type,Container,Country,Difficulty,Te
 
 constexpr std::int32_t kFieldCount = 17;
 
-// Appends a field with its commas written as ";" and its line feeds as " - ",
-// so that it neither splits the line nor adds a field.
+// Appends a field with its commas written as ";" and each line break (CR LF,
+// a lone CR or a lone LF) as " - ", so that it neither adds a field nor
+// splits the cache's line: a CSV reader takes a lone CR for a line end too.
 void AppendField(std::string& line, std::string_view field) {
-    // memchr finds the next comma and the next line feed faster than a loop
-    // over the bytes; most fields hold neither.
-    const char* const end = field.data() + field.size();
-    const char* start = field.data();
-    const auto next = [end](const char* from, char c) {
-        const void* found = std::memchr(from, c, static_cast<std::size_t>(end - from));
-        return found != nullptr ? static_cast<const char*>(found) : end;
-    };
-    const char* comma = next(start, ',');
-    const char* lineFeed = next(start, '\n');
-    while (comma != end || lineFeed != end) {
-        const bool isComma = comma < lineFeed;
-        const char* found = isComma ? comma : lineFeed;
-        line.append(start, found);
-        line.append(isComma ? ";" : " - ");
-        start = found + 1;
-        (isComma ? comma : lineFeed) = next(start, isComma ? ',' : '\n');
+    std::size_t start = 0;
+    for (std::size_t at = 0; at < field.size(); ++at) {
+        const char c = field[at];
+        if (c != ',' && c != '\r' && c != '\n') {
+            continue;
+        }
+        line.append(field.substr(start, at - start));
+        if (c == ',') {
+            line += ';';
+        } else {
+            line += " - ";
+            if (c == '\r' && at + 1 < field.size() && field[at + 1] == '\n') {
+                ++at;
+            }
+        }
+        start = at + 1;
     }
-    line.append(start, end);
+    line.append(field.substr(start));
 }
 
 } // namespace

@@ -11,7 +11,7 @@
 
 // Reads NoUnknowns once per row, and the Type cell for that test only when it
 // is on. No field is quoted: the Hint and Text fields are trimmed, and in
-// every field each comma is written as ";" and each line feed as " - ", so
-// that a line always holds 17 fields. Everything else, double quotes and
-// carriage returns included, is written as the cell holds it.
+// every field each comma is written as ";" and each line break (CR LF, a lone
+// CR or a lone LF) as " - ", so that every cache is one line of 17 fields.
+// Everything else, double quotes included, is written as the cell holds it.
 void WriteCsv(LineSink& sink, const CacheRows& rows, const ExportOptions& options);
