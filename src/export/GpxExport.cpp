@@ -93,7 +93,11 @@ void WriteBlock(BlockWriter& out, const CacheRows& rows, const ExportOptions& op
         .Attribute(cell(Lon))
         .Markup(R"(">)")
         .End();
-    out.Start("    <time>").Text(cell(Placed)).Markup("</time>").End();
+    // GPX allows no empty time: a waypoint without a date (a parking spot,
+    // a stage) has no time element.
+    if (!cell(Placed).empty()) {
+        out.Start("    <time>").Text(cell(Placed)).Markup("</time>").End();
+    }
     // The names are composed only now, so that they read the options in the
     // order of the lines.
     out.Start("    <name>").Markup(ExportWptName(rows, options, row)).Markup("</name>").End();

@@ -1,8 +1,9 @@
 #pragma once
 
 // Writes the cache list as a GPX 1.0 file with the cache extension 1.0: six
-// header lines, a block of 21 lines for every row that passes the filters,
-// and "</gpx>". The sink ends every line.
+// header lines, a block of 21 lines for every row that passes the filters
+// (20 when its Placed cell is empty, which has no time line), and "</gpx>".
+// The sink ends every line.
 
 #include "CacheRows.h"
 #include "ExportOptions.h"

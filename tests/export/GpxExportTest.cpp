@@ -104,13 +104,17 @@ TEST(GpxExportTest, WritesTheGoldenFileForEachOptionSetAndCountsTheBlocks) {
         EXPECT_EQ(sink.Text(), Golden(c.file)) << c.file;
         EXPECT_EQ(sink.lines.size(), 7 + 21 * c.count);
     }
-    // An empty list, and a row of empty cells, which still gives its block.
+    // An empty list, and a row of empty cells, which still gives its block,
+    // without the time line that an empty Placed cell cannot fill.
     for (const std::uint32_t count : {0u, 1u}) {
         LineCollector sink;
         TestOptions options;
         EXPECT_EQ(WriteGpx(sink, MemoryRows(std::vector<TestRow>(count)), options), count);
-        ASSERT_EQ(sink.lines.size(), 7 + 21 * count);
+        ASSERT_EQ(sink.lines.size(), 7 + 20 * count);
         EXPECT_EQ(sink.lines.at(6), count ? R"(  <wpt lat="" lon="">)" : "</gpx>");
+        if (count != 0) {
+            EXPECT_EQ(sink.lines.at(7), "    <name></name>");
+        }
     }
 }
 
@@ -183,6 +187,23 @@ TEST(GpxExportTest, EveryExportIsValidAgainstTheSchemas) {
         LineCollector sink;
         WriteGpx(sink, rows, options);
         EXPECT_EQ(SchemaErrors(sink.Text("\r\n"), c.file), "") << c.file;
+    }
+    // Waypoints without a date, as a parking spot or a stage comes, with the
+    // plain names and rewritten.
+    MemoryRows undated = SmallList();
+    undated.rows[1].cells[Placed] = "";
+    TestRow parking;
+    parking.cells[Cache] = "PK12AB";
+    parking.cells[Lat] = "46.51";
+    parking.cells[Lon] = "-73.2";
+    undated.rows.push_back(parking);
+    for (const bool modify : {false, true}) {
+        TestOptions options;
+        options.modify = modify;
+        LineCollector sink;
+        EXPECT_EQ(WriteGpx(sink, undated, options), 6u);
+        EXPECT_EQ(sink.lines.size(), 7u + 21u * 6u - 2u);
+        EXPECT_EQ(SchemaErrors(sink.Text("\r\n"), "undated.gpx"), "") << "modify " << modify;
     }
     // The same list escaped as the unmended export did it is rejected.
     EXPECT_NE(SchemaErrors(ReplaceAll(Golden("plain.gpx"), "&amp;", "&"), "unescaped.gpx"), "");
