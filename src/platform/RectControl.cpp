@@ -144,8 +144,8 @@ void RectControl::FontChanged() {
         constexpr double pointsPerInch = 72;
         constexpr double millimetresPerInch = 25.4;
         switch (textUnit_) {
-        case 1:
-            font.setPixelSize(std::max(1, qRound(textSize_)));
+        case 2:
+            font.setPointSizeF(textSize_);
             break;
         case 3:
             font.setPointSizeF(textSize_ * pointsPerInch);
@@ -154,7 +154,7 @@ void RectControl::FontChanged() {
             font.setPointSizeF(textSize_ * pointsPerInch / millimetresPerInch);
             break;
         default:
-            font.setPointSizeF(textSize_);
+            font.setPixelSize(std::max(1, qRound(textSize_)));
         }
     }
     font.setBold(bold_);

@@ -61,8 +61,9 @@ public:
 
     // The font: "System" (or empty) is the platform's default font for the
     // control; a size of 0 keeps the default size. TextUnit says what the
-    // size counts: 0 (default) and 2 points, 1 pixels, 3 inches, 4
-    // millimetres.
+    // size counts: 0 (default) and 1 pixels, 2 points, 3 inches, 4
+    // millimetres. The default is pixels so that a text laid out for a
+    // control's size in pixels fits it whatever the screen's resolution.
     const std::string& TextFont() const { return textFont_; }
     void TextFont(std::string_view name);
     float TextSize() const { return textSize_; }

@@ -10,6 +10,7 @@
 #include "WndMainRbtImport.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTreeView>
 
@@ -117,7 +118,12 @@ TEST_F(MainWindowControlsTest, AFreshWindowShowsTheDesignedWindowAndControls) {
     EXPECT_EQ(notice.Text(), "(C) 2026 Velquarn - This is alpha software!  -  Only for testing "
                              "purpose - May crash or produce unexpected results.");
     EXPECT_EQ(notice.TextColor(), Color::FromRGB(0x7F0902));
-    EXPECT_EQ(notice.Widget()->font().pointSizeF(), 9);
+    // The whole notice fits the label's width at the start size.
+    const QFont& font = notice.Widget()->font();
+    EXPECT_EQ(font.pixelSize(), 9);
+    EXPECT_LE(QFontMetrics(font).horizontalAdvance(QString::fromStdString(notice.Text())),
+              notice.Widget()->contentsRect().width());
+    EXPECT_EQ(notice.Widget()->width(), 595);
 }
 
 TEST_F(MainWindowControlsTest, TheCacheListShowsNineteenHeadedColumnsSharingItsWidth) {
