@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -26,6 +27,37 @@ mode_t NewFileMode(const struct stat* existing) {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
+}
+
+// Waits until what was written through the descriptor is on the disk; false,
+// with errno set, when that fails. A file system that cannot sync at all
+// (EINVAL) keeps the data as safely as it can, which is no failure.
+bool Synced(int descriptor) {
+    while (::fsync(descriptor) != 0) {
+        if (errno == EINVAL) {
+            return true;
+        }
+        if (errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Puts the folder's entries, the name of a file just renamed into it among
+// them, on the disk; 0 or the error of the sync. A folder that may be written
+// but not read cannot be opened for it, which is no failure: the file's own
+// bytes are on the disk all the same.
+int SyncFolderOf(const std::filesystem::path& file) {
+    const std::filesystem::path folder =
+        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return 0;
+    }
+    const int error = Synced(descriptor) ? 0 : errno;
+    ::close(descriptor);
+    return error;
 }
 
 } // namespace
@@ -75,11 +107,11 @@ TextOutputStream::~TextOutputStream() {
 
 void TextOutputStream::Discard() {
     if (descriptor_ >= 0) {
-        ::close(descriptor_);
-        descriptor_ = -1;
-        if (!temporary_.empty()) {
-            ::unlink(temporary_.c_str());
-        }
+        ::close(std::exchange(descriptor_, -1));
+    }
+    if (!temporary_.empty()) {
+        ::unlink(temporary_.c_str());
+        temporary_.clear();
     }
 }
 
@@ -120,18 +152,23 @@ void TextOutputStream::Close() {
         throw IOException(target_.string(), "the file is already closed");
     }
     Flush();
-    const int descriptor = descriptor_;
-    descriptor_ = -1;
-    if (::close(descriptor) != 0) {
-        const int error = errno;
-        if (!temporary_.empty()) {
-            ::unlink(temporary_.c_str());
-        }
-        throw IOException(target_.string(), SystemReason(error));
+    // The bytes reach the disk before the file takes the old one's place:
+    // otherwise a crash could leave the rename done and the file empty. A
+    // device takes the bytes as they come.
+    if (!temporary_.empty() && !Synced(descriptor_)) {
+        Fail(errno);
     }
-    if (!temporary_.empty() && std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary_.c_str());
+    if (::close(std::exchange(descriptor_, -1)) != 0) {
+        Fail(errno);
+    }
+    if (temporary_.empty()) {
+        return;
+    }
+    if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        Fail(errno);
+    }
+    temporary_.clear();
+    if (const int error = SyncFolderOf(target_); error != 0) {
         throw IOException(target_.string(), SystemReason(error));
     }
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 // Writes a text file line by line. The lines go to a temporary file beside
-// the target, which takes the target's place only when Close succeeds: a
-// failed or abandoned write never leaves a truncated file and never harms a
-// file that stood there before. A target that is no regular file (a device)
-// is written directly. Failures to write raise IOException with the file and
-// the system's reason.
+// the target, which takes the target's place only when Close has put its
+// bytes on the disk: a failed or abandoned write, or a crash, never leaves a
+// truncated file and never harms a file that stood there before. A target
+// that is no regular file (a device) is written directly. Failures to write
+// raise IOException with the file and the system's reason.
 
 #include "LineSink.h"
 
@@ -30,7 +30,8 @@ public:
 
     void WriteLine(std::string_view line) override;
 
-    // Writes what is buffered and puts the file in place.
+    // Writes what is buffered, syncs the file, puts it in place and syncs its
+    // folder, so that the new file survives a crash once Close returns.
     void Close();
 
 private:
