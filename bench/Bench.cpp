@@ -1,6 +1,6 @@
 // Times the import of generated pocket queries of 1,000, 10,000 and 65,535
 // caches against a bare expat parse of the same file, and the exports of the
-// largest list against a plain buffered write of the same bytes; measures the
+// largest list against a plain write and sync of the same bytes; measures the
 // peak memory of an import into an empty list against the file's size.
 
 #include "CacheReceiver.h"
@@ -98,8 +98,26 @@ std::string Contents(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// Writes the bytes to the file in one call and puts them on the disk, as an
+// export must before it replaces a file.
+void PlainSyncedWrite(const std::filesystem::path& file, const std::string& bytes) {
+    const int descriptor = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    std::size_t written = 0;
+    while (descriptor >= 0 && written < bytes.size()) {
+        const ssize_t count = write(descriptor, bytes.data() + written, bytes.size() - written);
+        if (count <= 0) {
+            std::cerr << "plain write failed\n";
+            break;
+        }
+        written += static_cast<std::size_t>(count);
+    }
+    if (descriptor < 0 || fsync(descriptor) != 0 || close(descriptor) != 0) {
+        std::cerr << "plain write failed\n";
+    }
+}
+
 // Presses an export button and returns the median time of the runs, and that
-// of writing the exported bytes with a plain buffered stream.
+// of writing and syncing the exported bytes plainly.
 std::pair<double, double> MeasureExport(PushButton& button, DialogScript& dialogs,
                                         const std::filesystem::path& file, int runs) {
     std::vector<double> exports, plain;
@@ -107,10 +125,7 @@ std::pair<double, double> MeasureExport(PushButton& button, DialogScript& dialog
         dialogs.QueueFile(file);
         exports.push_back(Seconds([&] { button.Push(); }));
         const std::string bytes = Contents(file);
-        plain.push_back(Seconds([&] {
-            std::ofstream out(file, std::ios::binary | std::ios::trunc);
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        }));
+        plain.push_back(Seconds([&] { PlainSyncedWrite(file, bytes); }));
     }
     return {Median(exports), Median(plain)};
 }
