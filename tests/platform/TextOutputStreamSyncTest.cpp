@@ -125,6 +125,20 @@ TEST_F(TextOutputStreamSyncTest, AFailingSyncOfTheFolderIsReported) {
     EXPECT_EQ(FileNames(folder), std::vector<std::string>{"export.gpx"});
 }
 
+TEST_F(TextOutputStreamSyncTest, ALinkIsFollowedToTheFileAndFolderItNames) {
+    const fs::path elsewhere = folder / "elsewhere";
+    fs::create_directory(elsewhere);
+    fs::rename(target, elsewhere / "export.gpx");
+    fs::create_symlink(elsewhere / "export.gpx", target);
+    syncs.target = elsewhere / "export.gpx";
+    Export();
+    EXPECT_TRUE(fs::is_symlink(target));
+    EXPECT_EQ(FileContents(elsewhere / "export.gpx"), "today\r\n");
+    ASSERT_EQ(syncs.syncs.size(), 2u);
+    EXPECT_EQ(syncs.syncs[0].synced.parent_path(), elsewhere);
+    EXPECT_EQ(syncs.syncs[1].synced, elsewhere);
+}
+
 TEST_F(TextOutputStreamSyncTest, ADeviceIsWrittenWithoutASync) {
     auto stream = FolderItem("/dev/null").CreateTextFile();
     ASSERT_NE(stream, nullptr);
