@@ -1,13 +1,13 @@
 #include "CacheList.h"
 
 #include "CacheColumns.h"
-#include "Listbox.h"
+#include "ListRows.h"
 
-bool CacheInTable(const Listbox& list, std::string_view code) {
+bool CacheInTable(const ListRows& list, std::string_view code) {
     return list.FindRow(code) >= 0;
 }
 
-bool CacheAdd(Listbox& list, const CacheRecord& record) {
+bool CacheAdd(ListRows& list, const CacheRecord& record) {
     list.AddRow(record.Value(CacheKey::Cache));
     const std::int32_t row = list.LastIndex();
     if (row == -1) {
@@ -38,7 +38,7 @@ bool CacheAdd(Listbox& list, const CacheRecord& record) {
     return true;
 }
 
-bool CacheDel(Listbox& list, std::string_view code) {
+bool CacheDel(ListRows& list, std::string_view code) {
     const std::int32_t row = list.FindRow(code);
     if (row < 0) {
         return false;

@@ -7,13 +7,13 @@
 
 #include <string_view>
 
-class Listbox;
+class ListRows;
 
 // True when a row holds the code in its first column.
-bool CacheInTable(const Listbox& list, std::string_view code);
+bool CacheInTable(const ListRows& list, std::string_view code);
 
 // Appends one row built from the record; false when the list appended none.
-bool CacheAdd(Listbox& list, const CacheRecord& record);
+bool CacheAdd(ListRows& list, const CacheRecord& record);
 
 // Removes the row that holds the code; false when no row holds it.
-bool CacheDel(Listbox& list, std::string_view code);
+bool CacheDel(ListRows& list, std::string_view code);

@@ -1,7 +1,7 @@
 #include "CacheList.h"
 
 #include "CacheColumns.h"
-#include "Listbox.h"
+#include "RowStore.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,7 @@ CacheRecord RecordWithDistinctValues(std::string_view code) {
 }
 
 struct CacheListTest : testing::Test {
-    CacheListTest() { list.ColumnCount(CacheColumn::Count); }
-    Listbox list{nullptr};
+    RowStore list{CacheColumn::Count};
 };
 
 } // namespace

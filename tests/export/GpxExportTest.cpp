@@ -5,8 +5,8 @@
 #include "ExportTestSupport.h"
 #include "FolderItem.h"
 #include "GPXReader.h"
-#include "Listbox.h"
-#include "ListboxRows.h"
+#include "ListRowsAsCacheRows.h"
+#include "RowStore.h"
 #include "Text.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,7 @@ TestOptions OptionsOf(const GoldenCase& c) {
     return options;
 }
 
-Listbox* importTarget = nullptr;
+RowStore* importTarget = nullptr;
 
 struct ListImport : CacheReceiver {
     void CacheImported(const CacheRecord& record) override { CacheAdd(*importTarget, record); }
@@ -54,9 +54,6 @@ struct ListImport : CacheReceiver {
 class GpxRoundTrip : public testing::Test {
 protected:
     GpxRoundTrip() {
-        for (Listbox* list : {&imported, &reimported}) {
-            list->ColumnCount(CacheColumn::Count);
-        }
         CacheReceiver::InstallAccessor([]() -> CacheReceiver& {
             static ListImport receiver;
             return receiver;
@@ -64,13 +61,13 @@ protected:
     }
     ~GpxRoundTrip() override { CacheReceiver::InstallAccessor(nullptr); }
 
-    template <typename Source> void Import(Listbox& list, const Source& source) {
+    template <typename Source> void Import(RowStore& list, const Source& source) {
         importTarget = &list;
         GPXReader().Parse(source);
     }
 
-    Listbox imported{nullptr};
-    Listbox reimported{nullptr};
+    RowStore imported{CacheColumn::Count};
+    RowStore reimported{CacheColumn::Count};
 };
 
 // What xmllint finds wrong with the text, written as the export writes its
@@ -214,7 +211,7 @@ TEST_F(GpxRoundTrip, ReimportsEveryExportedCellAndTag) {
     ASSERT_EQ(imported.ListCount(), 4);
     LineCollector sink;
     TestOptions options;
-    EXPECT_EQ(WriteGpx(sink, ListboxRows(imported), options), 4u);
+    EXPECT_EQ(WriteGpx(sink, ListRowsAsCacheRows(imported), options), 4u);
     const std::string exported = sink.Text("\r\n");
     Import(reimported, exported);
     ASSERT_EQ(reimported.ListCount(), 4);
@@ -250,7 +247,7 @@ TEST_F(GpxRoundTrip, KeepsCarriageReturnsAndTheWhiteSpaceOfAttributes) {
         </groundspeak:cache></wpt></gpx>)"));
     LineCollector sink;
     TestOptions options;
-    WriteGpx(sink, ListboxRows(imported), options);
+    WriteGpx(sink, ListRowsAsCacheRows(imported), options);
     Import(reimported, sink.Text("\r\n"));
     ASSERT_EQ(reimported.ListCount(), 1);
     for (std::int32_t column : {Cache, Lat, Lon, Titel, Owner}) {

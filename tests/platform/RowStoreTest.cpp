@@ -80,9 +80,9 @@ TEST(RowStore, RowsMoveUpWhenOneIsRemovedAndTagsStayWithTheirRow) {
     RowStore rows(3);
     for (const char* code : {"GC1", "GC2", "GC3"}) {
         rows.AddRow(code);
-        rows.SetCellTag(rows.LastIndex(), 0, std::string("id-") + code);
+        rows.CellTag(rows.LastIndex(), 0, std::string("id-") + code);
     }
-    rows.SetCell(2, 2, "third");
+    rows.Cell(2, 2, "third");
     rows.RemoveRow(1);
     ASSERT_EQ(rows.ListCount(), 2);
     EXPECT_EQ(rows.Cell(0, 0), "GC1");
@@ -99,12 +99,12 @@ TEST(RowStore, FindsTheFirstOfEqualCodesAndComparesWholeTexts) {
     rows.AddRow("GC1");
     rows.AddRow("gc1");
     rows.AddRow("");
-    rows.SetCell(0, 1, "GC9");
+    rows.Cell(0, 1, "GC9");
     EXPECT_EQ(rows.FindRow("Gc1"), 0);
     EXPECT_EQ(rows.FindRow("GC1 "), -1);
     EXPECT_EQ(rows.FindRow(""), 2);
     EXPECT_EQ(rows.FindRow("GC9"), -1) << "only the first column is an index";
-    rows.SetCell(0, 0, "GC7");
+    rows.Cell(0, 0, "GC7");
     EXPECT_EQ(rows.FindRow("GC1"), 1);
     EXPECT_EQ(rows.FindRow("gc7"), 0);
     rows.DeleteAllRows();
@@ -136,7 +136,7 @@ TEST(RowStore, IndexesOutsideTheRowsOrColumnsThrow) {
     EXPECT_THROW(rows.Cell(1, 0), OutOfBoundsException);
     EXPECT_THROW(rows.Cell(-1, 0), OutOfBoundsException);
     EXPECT_THROW(rows.Cell(0, 2), OutOfBoundsException);
-    EXPECT_THROW(rows.SetCellTag(0, -1, "x"), OutOfBoundsException);
+    EXPECT_THROW(rows.CellTag(0, -1, "x"), OutOfBoundsException);
     EXPECT_THROW(rows.RemoveRow(1), OutOfBoundsException);
 }
 
@@ -151,7 +151,7 @@ TEST(RowStore, ABatchIsPublishedInOneStep) {
     rows.BeginBatch();
     for (int i = 0; i < 1000; ++i) {
         rows.AddRow("GC" + std::to_string(i));
-        rows.SetCell(rows.LastIndex(), 1, "x");
+        rows.Cell(rows.LastIndex(), 1, "x");
     }
     EXPECT_EQ(rows.PublishedCount(), 1) << "the view keeps the rows of before the batch";
     EXPECT_EQ(rows.PublishedCell(0, 0), "before");
@@ -179,8 +179,8 @@ TEST(RowStore, ARevertedBatchLeavesEveryRowCellAndTagAsBefore) {
     for (int i = 0; i < 20; ++i) {
         const std::string code = "GC" + std::to_string(i);
         rows.AddRow(code);
-        rows.SetCell(i, 2, "cell" + std::to_string(i));
-        rows.SetCellTag(i, 1, "tag" + std::to_string(i));
+        rows.Cell(i, 2, "cell" + std::to_string(i));
+        rows.CellTag(i, 1, "tag" + std::to_string(i));
         model.push_back(
             {{code, "", "cell" + std::to_string(i)}, {"", "tag" + std::to_string(i), ""}});
     }
@@ -191,9 +191,9 @@ TEST(RowStore, ARevertedBatchLeavesEveryRowCellAndTagAsBefore) {
 
     rows.BeginBatch();
     rows.RemoveRow(3);
-    rows.SetCell(0, 0, "renamed");
-    rows.SetCellTag(5, 1, "changed");
-    rows.SetCellTag(6, 0, "new tag");
+    rows.Cell(0, 0, "renamed");
+    rows.CellTag(5, 1, "changed");
+    rows.CellTag(6, 0, "new tag");
     rows.DeleteAllRows();
     rows.AddRow("GC3");
     rows.AddRow("fresh");
@@ -239,10 +239,10 @@ TEST(RowStore, AgreesWithAPlainListUnderRandomOperations) {
             const auto column = static_cast<std::int32_t>(pick(3));
             const std::string text = codes[pick(codes.size())];
             if (pick(2) == 0) {
-                rows.SetCell(static_cast<std::int32_t>(row), column, text);
+                rows.Cell(static_cast<std::int32_t>(row), column, text);
                 model[row].cells[static_cast<std::size_t>(column)] = text;
             } else {
-                rows.SetCellTag(static_cast<std::int32_t>(row), column, text);
+                rows.CellTag(static_cast<std::int32_t>(row), column, text);
                 model[row].tags[static_cast<std::size_t>(column)] = text;
             }
         } else if (action < 77) {

@@ -195,7 +195,7 @@ void RowStore::RememberCell(Row& row, std::int32_t column, bool tag) {
     }
 }
 
-void RowStore::SetCell(std::int32_t row, std::int32_t column, std::string_view text) {
+void RowStore::Cell(std::int32_t row, std::int32_t column, std::string_view text) {
     CheckColumn(column);
     Row& target = RowAt(row);
     RememberCell(target, column, false);
@@ -217,7 +217,7 @@ const std::string& RowStore::CellTag(std::int32_t row, std::int32_t column) cons
     return value != nullptr ? *value : emptyText;
 }
 
-void RowStore::SetCellTag(std::int32_t row, std::int32_t column, std::string_view value) {
+void RowStore::CellTag(std::int32_t row, std::int32_t column, std::string_view value) {
     CheckColumn(column);
     Row& target = RowAt(row);
     RememberCell(target, column, true);

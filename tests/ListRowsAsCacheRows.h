@@ -1,14 +1,14 @@
 #pragma once
 
-// A list box read directly as the rows an export writes; the window reads its
-// list through its accessor instead.
+// The rows of a list read directly as the rows an export writes; the window
+// reads its list through its accessor instead.
 
 #include "CacheRows.h"
-#include "Listbox.h"
+#include "ListRows.h"
 
-class ListboxRows : public CacheRows {
+class ListRowsAsCacheRows : public CacheRows {
 public:
-    explicit ListboxRows(const Listbox& list)
+    explicit ListRowsAsCacheRows(const ListRows& list)
         : list_(list) {}
 
     std::int32_t ListCount() const override { return list_.ListCount(); }
@@ -20,5 +20,5 @@ public:
     }
 
 private:
-    const Listbox& list_;
+    const ListRows& list_;
 };

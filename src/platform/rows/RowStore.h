@@ -9,6 +9,7 @@
 // either committed or reverted as a whole; while a batch runs, the rows that
 // a view shows (the published rows) stay those from before the batch.
 
+#include "ListRows.h"
 #include "Text.h"
 
 #include <cstdint>
@@ -33,7 +34,7 @@ protected:
     ~RowStoreObserver() = default;
 };
 
-class RowStore {
+class RowStore final : public ListRows {
 public:
     explicit RowStore(std::int32_t columnCount = 1);
     ~RowStore();
@@ -45,27 +46,22 @@ public:
     std::int32_t ColumnCount() const { return columnCount_; }
     void SetColumnCount(std::int32_t count);
 
-    // Appends a row whose first cell holds the text and whose other cells are
-    // empty.
-    void AddRow(std::string_view firstCell);
-    // The row that the last AddRow appended; -1 when none was appended or it
-    // is gone.
-    std::int32_t LastIndex() const;
-    std::int32_t ListCount() const;
+    void AddRow(std::string_view firstCell) override;
+    std::int32_t LastIndex() const override;
+    std::int32_t ListCount() const override;
 
-    const std::string& Cell(std::int32_t row, std::int32_t column) const;
-    void SetCell(std::int32_t row, std::int32_t column, std::string_view text);
-    // The tag last set on the cell; the empty text when none was set.
-    const std::string& CellTag(std::int32_t row, std::int32_t column) const;
-    void SetCellTag(std::int32_t row, std::int32_t column, std::string_view value);
+    const std::string& Cell(std::int32_t row, std::int32_t column) const override;
+    void Cell(std::int32_t row, std::int32_t column, std::string_view text) override;
+    const std::string& CellTag(std::int32_t row, std::int32_t column) const override;
+    void CellTag(std::int32_t row, std::int32_t column, std::string_view value) override;
 
-    void RemoveRow(std::int32_t row);
+    void RemoveRow(std::int32_t row) override;
     void DeleteAllRows();
 
     // The first row whose first cell equals the text under the system's text
     // equality, or -1; the same answer as a scan from the first row, without
     // the scan.
-    std::int32_t FindRow(std::string_view firstCell) const;
+    std::int32_t FindRow(std::string_view firstCell) const override;
 
     // A batch of changes. The published rows stay as they were until the
     // batch ends; Commit keeps the changes and publishes them in one step,

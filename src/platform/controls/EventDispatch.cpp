@@ -1,8 +1,8 @@
 #include "EventDispatch.h"
 
 #include "Dialogs.h"
+#include "ExceptionHelper.h"
 #include "Exceptions.h"
-#include "Runtime.h"
 #include "TypeName.h"
 
 #include <iostream>

@@ -3,6 +3,7 @@
 // A list box of text rows under column headings. The rows live in a plain row
 // store; the Qt view shows them and learns of changes in batches.
 
+#include "ListRows.h"
 #include "RectControl.h"
 #include "RowStore.h"
 
@@ -16,7 +17,7 @@ class ListboxDelegate;
 class ListboxModel;
 class QTreeView;
 
-class Listbox : public RectControl {
+class Listbox : public RectControl, public ListRows {
 public:
     explicit Listbox(Window* window);
     ~Listbox() override;
@@ -71,26 +72,26 @@ public:
     bool Border() const;
     void Border(bool value);
 
-    void AddRow(std::string_view firstCell) { rows_.AddRow(firstCell); }
-    std::int32_t LastIndex() const { return rows_.LastIndex(); }
-    std::int32_t ListCount() const { return rows_.ListCount(); }
-    const std::string& Cell(std::int32_t row, std::int32_t column) const {
+    void AddRow(std::string_view firstCell) override { rows_.AddRow(firstCell); }
+    std::int32_t LastIndex() const override { return rows_.LastIndex(); }
+    std::int32_t ListCount() const override { return rows_.ListCount(); }
+    const std::string& Cell(std::int32_t row, std::int32_t column) const override {
         return rows_.Cell(row, column);
     }
-    void Cell(std::int32_t row, std::int32_t column, std::string_view text) {
-        rows_.SetCell(row, column, text);
+    void Cell(std::int32_t row, std::int32_t column, std::string_view text) override {
+        rows_.Cell(row, column, text);
     }
-    const std::string& CellTag(std::int32_t row, std::int32_t column) const {
+    const std::string& CellTag(std::int32_t row, std::int32_t column) const override {
         return rows_.CellTag(row, column);
     }
-    void CellTag(std::int32_t row, std::int32_t column, std::string_view value) {
-        rows_.SetCellTag(row, column, value);
+    void CellTag(std::int32_t row, std::int32_t column, std::string_view value) override {
+        rows_.CellTag(row, column, value);
     }
-    void RemoveRow(std::int32_t row) { rows_.RemoveRow(row); }
+    void RemoveRow(std::int32_t row) override { rows_.RemoveRow(row); }
     void DeleteAllRows() { rows_.DeleteAllRows(); }
-
-    // The first row whose first cell equals the text, or -1.
-    std::int32_t FindRow(std::string_view firstCell) const { return rows_.FindRow(firstCell); }
+    std::int32_t FindRow(std::string_view firstCell) const override {
+        return rows_.FindRow(firstCell);
+    }
 
     QWidget* Widget() const override;
 
