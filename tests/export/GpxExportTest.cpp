@@ -7,14 +7,13 @@
 #include "GPXReader.h"
 #include "ListRowsAsCacheRows.h"
 #include "RowStore.h"
+#include "TestFolder.h"
 #include "Text.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 namespace {
 
@@ -73,17 +72,12 @@ protected:
 // What xmllint finds wrong with the text, written as the export writes its
 // file; empty when the file is valid.
 std::string SchemaErrors(const std::string& text, const std::string& name) {
-    const auto file = std::filesystem::path(testing::TempDir()) /
-                      ("orlimex-" + std::to_string(::getpid()) + "-" + name);
-    const std::string report = file.string() + ".txt";
-    std::ofstream(file, std::ios::binary) << text;
+    const TestFolder folder;
+    const std::filesystem::path file = folder.Write(name, text);
+    const std::filesystem::path report = folder / "xmllint.txt";
     const std::string command = "xmllint --noout --schema '" ORLIMEX_SCHEMAS "/gpx10_gs.xsd' '" +
-                                file.string() + "' >'" + report + "' 2>&1";
-    const bool valid = std::system(command.c_str()) == 0;
-    const std::string errors = valid ? "" : "xmllint: " + FileContents(report);
-    std::filesystem::remove(file);
-    std::filesystem::remove(report);
-    return errors;
+                                file.string() + "' >'" + report.string() + "' 2>&1";
+    return std::system(command.c_str()) == 0 ? "" : "xmllint: " + FileContents(report);
 }
 
 bool XmllintInstalled() {

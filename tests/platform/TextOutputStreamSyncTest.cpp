@@ -5,13 +5,13 @@
 #include "Exceptions.h"
 #include "FileContents.h"
 #include "FolderItem.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <dlfcn.h>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -57,18 +57,11 @@ namespace {
 class TextOutputStreamSyncTest : public testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "orlimex-sync-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-        target = folder / "export.gpx";
-        std::ofstream(target) << "last week";
+        target = folder.Write("export.gpx", "last week");
         syncs.target = target;
         watch = &syncs;
     }
-    void TearDown() override {
-        watch = nullptr;
-        fs::remove_all(folder);
-    }
+    void TearDown() override { watch = nullptr; }
 
     // Writes one line to the target and closes the stream.
     void Export() {
@@ -79,7 +72,7 @@ protected:
         stream->Close();
     }
 
-    fs::path folder;
+    TestFolder folder;
     fs::path target;
     SyncWatch syncs;
 };
@@ -89,11 +82,11 @@ protected:
 TEST_F(TextOutputStreamSyncTest, SyncsTheFileBeforeItReplacesTheOldOneAndTheFolderAfter) {
     Export();
     ASSERT_EQ(syncs.syncs.size(), 2u);
-    EXPECT_EQ(syncs.syncs[0].synced.parent_path(), folder);
+    EXPECT_EQ(syncs.syncs[0].synced.parent_path(), folder.Path());
     EXPECT_TRUE(syncs.syncs[0].synced.filename().string().starts_with(".export.gpx."))
         << syncs.syncs[0].synced;
     EXPECT_EQ(syncs.syncs[0].target, "last week");
-    EXPECT_EQ(syncs.syncs[1].synced, folder);
+    EXPECT_EQ(syncs.syncs[1].synced, folder.Path());
     EXPECT_EQ(syncs.syncs[1].target, "today\r\n");
 }
 
@@ -107,13 +100,13 @@ TEST_F(TextOutputStreamSyncTest, AFailingSyncOfTheFileFailsTheWriteAndKeepsTheOl
         EXPECT_EQ(failure.Reason(), "Input/output error");
     }
     EXPECT_EQ(FileContents(target), "last week");
-    EXPECT_EQ(FileNames(folder), std::vector<std::string>{"export.gpx"});
+    EXPECT_EQ(FileNames(folder.Path()), std::vector<std::string>{"export.gpx"});
 
     // A new file is not created at all.
     fs::remove(target);
     syncs.syncs.clear();
     EXPECT_THROW(Export(), IOException);
-    EXPECT_TRUE(fs::is_empty(folder));
+    EXPECT_TRUE(fs::is_empty(folder.Path()));
 }
 
 TEST_F(TextOutputStreamSyncTest, AFailingSyncOfTheFolderIsReported) {
@@ -122,7 +115,7 @@ TEST_F(TextOutputStreamSyncTest, AFailingSyncOfTheFolderIsReported) {
     syncs.failing = 1;
     EXPECT_THROW(Export(), IOException);
     EXPECT_EQ(FileContents(target), "today\r\n");
-    EXPECT_EQ(FileNames(folder), std::vector<std::string>{"export.gpx"});
+    EXPECT_EQ(FileNames(folder.Path()), std::vector<std::string>{"export.gpx"});
 }
 
 TEST_F(TextOutputStreamSyncTest, ALinkIsFollowedToTheFileAndFolderItNames) {

@@ -1,12 +1,11 @@
 #include "Exceptions.h"
 #include "FileContents.h"
 #include "FolderItem.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,25 +15,18 @@ namespace fs = std::filesystem;
 
 class TextOutputStreamTest : public testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("orlimex-stream-" + std::to_string(::getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
+    // A test may take the write right away from the folder; it gets it back
+    // so that the folder can be removed.
     void TearDown() override {
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(folder);
+        fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add);
     }
-    fs::path folder;
+    const TestFolder folder;
 };
 
 } // namespace
 
 TEST_F(TextOutputStreamTest, WritesEachLineWithTheDelimiterAndPutsTheFileInPlaceAtClose) {
-    const fs::path target = folder / "export.gpx";
-    std::ofstream(target) << "old contents";
+    const fs::path target = folder.Write("export.gpx", "old contents");
     auto stream = FolderItem(target).CreateTextFile();
     ASSERT_NE(stream, nullptr);
     stream->Delimiter("\r\n");
@@ -44,13 +36,12 @@ TEST_F(TextOutputStreamTest, WritesEachLineWithTheDelimiterAndPutsTheFileInPlace
     EXPECT_EQ(FileContents(target), "old contents") << "the old file stands until Close";
     stream->Close();
     EXPECT_EQ(FileContents(target), "<gpx>\r\n\r\nQuébec\r\n");
-    EXPECT_EQ(FileNames(folder), std::vector<std::string>{"export.gpx"});
+    EXPECT_EQ(FileNames(folder.Path()), std::vector<std::string>{"export.gpx"});
     EXPECT_THROW(stream->WriteLine("late"), IOException);
 }
 
 TEST_F(TextOutputStreamTest, AStreamThatIsNotClosedLeavesNoTraceAndTheOldFileIntact) {
-    const fs::path target = folder / "export.csv";
-    std::ofstream(target) << "kept";
+    const fs::path target = folder.Write("export.csv", "kept");
     {
         auto stream = FolderItem(target).CreateTextFile();
         ASSERT_NE(stream, nullptr);
@@ -60,12 +51,11 @@ TEST_F(TextOutputStreamTest, AStreamThatIsNotClosedLeavesNoTraceAndTheOldFileInt
         }
     }
     EXPECT_EQ(FileContents(target), "kept");
-    EXPECT_EQ(FileNames(folder), std::vector<std::string>{"export.csv"});
+    EXPECT_EQ(FileNames(folder.Path()), std::vector<std::string>{"export.csv"});
 }
 
 TEST_F(TextOutputStreamTest, KeepsThePermissionsOfTheFileItReplaces) {
-    const fs::path target = folder / "shared.csv";
-    std::ofstream(target) << "x";
+    const fs::path target = folder.Write("shared.csv", "x");
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     auto stream = FolderItem(target).CreateTextFile();
     ASSERT_NE(stream, nullptr);
@@ -75,11 +65,11 @@ TEST_F(TextOutputStreamTest, KeepsThePermissionsOfTheFileItReplaces) {
 }
 
 TEST_F(TextOutputStreamTest, NoStreamWhereNoFileCanBeCreated) {
-    EXPECT_EQ(FolderItem(folder).CreateTextFile(), nullptr) << "a folder";
+    EXPECT_EQ(FolderItem(folder.Path()).CreateTextFile(), nullptr) << "a folder";
     EXPECT_EQ(FolderItem(folder / "gone" / "export.gpx").CreateTextFile(), nullptr)
         << "a folder that does not exist";
     if (::geteuid() != 0) {
-        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
         EXPECT_EQ(FolderItem(folder / "export.gpx").CreateTextFile(), nullptr) << "read-only";
     }
 }

@@ -2,13 +2,12 @@
 
 #include "Exceptions.h"
 #include "FolderItem.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <unistd.h>
 #include <utility>
@@ -77,20 +76,8 @@ std::string Repeat(std::string_view piece, std::size_t count) {
 
 class XmlReaderTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "orlimex-xml-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        directory_ = pattern;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(directory_, ignored);
-    }
-
     FolderItem Write(const std::string& name, std::string_view bytes) {
-        const fs::path path = directory_ / name;
-        std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-        return FolderItem(path);
+        return FolderItem(directory_.Write(name, bytes));
     }
 
     // Parses the document from memory, or from a file of the same name.
@@ -102,7 +89,7 @@ protected:
         return fromFile ? (directory_ / "doc.xml").string() : "doc.xml";
     }
 
-    fs::path directory_;
+    const TestFolder directory_;
 };
 
 } // namespace
@@ -184,8 +171,8 @@ TEST_F(XmlReaderTest, UnreadableFileThrowsIOExceptionWithReason) {
     const FolderItem missing(directory_ / "missing.xml");
     EXPECT_EQ(MessageOf<IOException>([&] { reader.Parse(missing); }),
               missing.NativePath() + ": No such file or directory");
-    EXPECT_EQ(MessageOf<IOException>([&] { reader.Parse(FolderItem(directory_)); }),
-              directory_.string() + ": Is a directory");
+    EXPECT_EQ(MessageOf<IOException>([&] { reader.Parse(FolderItem(directory_.Path())); }),
+              directory_.Path().string() + ": Is a directory");
     if (::geteuid() == 0) {
         GTEST_SKIP() << "root reads files regardless of permissions";
     }

@@ -3,12 +3,10 @@
 #include "MainWindowFixture.h"
 #include "PopupMenu.h"
 #include "PushButton.h"
+#include "TestFolder.h"
 #include "TextField.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <unistd.h>
 
 namespace {
 
@@ -19,16 +17,10 @@ class ExportTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        folder = fs::temp_directory_path() / ("orlimex-export-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
         Import(Data("pocket-query.gpx"));
     }
-    void TearDown() override {
-        fs::remove_all(folder);
-        MainWindowFixture::TearDown();
-    }
 
-    fs::path folder;
+    const TestFolder folder;
 };
 
 } // namespace
@@ -80,7 +72,7 @@ TEST_F(ExportTest, NoFileFromTheDialogOrTheFolderIsReportedAndNothingWritten) {
         EXPECT_EQ(Press(button, folder / "missing" / "export.gpx"),
                   Messages{"Error while creating file"});
     }
-    EXPECT_TRUE(fs::is_empty(folder));
+    EXPECT_TRUE(fs::is_empty(folder.Path()));
 }
 
 TEST_F(ExportTest, AFailedWriteIsReportedAndNeverCountedAsDone) {

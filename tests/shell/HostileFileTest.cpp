@@ -5,10 +5,10 @@
 #include "CacheColumns.h"
 #include "Listbox.h"
 #include "MainWindowFixture.h"
+#include "TestFolder.h"
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -40,20 +40,7 @@ class HostileFileTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        folder = fs::temp_directory_path() / ("orlimex-hostile-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
         Import(Data("pocket-query.gpx"));
-    }
-    void TearDown() override {
-        fs::remove_all(folder);
-        MainWindowFixture::TearDown();
-    }
-
-    fs::path Write(const std::string& name, std::string_view content) {
-        const fs::path file = folder / name;
-        std::ofstream(file, std::ios::binary)
-            .write(content.data(), static_cast<std::streamsize>(content.size()));
-        return file;
     }
 
     // Imports the file in all three modes; each must fail with a reason that
@@ -81,7 +68,7 @@ protected:
         return window->LbxCaches()->Cell(row, column);
     }
 
-    fs::path folder;
+    const TestFolder folder;
 };
 
 } // namespace
@@ -102,12 +89,12 @@ TEST_F(HostileFileTest, TruncatedEmptyAndForeignFilesAreRefused) {
          "not well-formed"},
     };
     for (const auto& c : cases) {
-        ExpectRefused(Write(c.name, c.content), c.reason);
+        ExpectRefused(folder.Write(c.name, c.content), c.reason);
     }
-    ExpectRefused(folder, "Is a directory");
+    ExpectRefused(folder.Path(), "Is a directory");
     ExpectRefused(folder / "missing.gpx", "No such file or directory");
     if (::geteuid() != 0) {
-        const fs::path locked = Write("locked.gpx", "<gpx/>");
+        const fs::path locked = folder.Write("locked.gpx", "<gpx/>");
         fs::permissions(locked, fs::perms::none);
         ExpectRefused(locked, "Permission denied");
     }
@@ -145,17 +132,17 @@ TEST_F(HostileFileTest, DocumentsThatAreNotWellFormedAreRefused) {
          "amplification"},
     };
     for (const auto& c : cases) {
-        ExpectRefused(Write(c.name, c.content), c.reason);
+        ExpectRefused(folder.Write(c.name, c.content), c.reason);
     }
 }
 
 TEST_F(HostileFileTest, EntitiesNeverReadAnotherFile) {
-    const fs::path secret = Write("secret.txt", "SECRET-CONTENT");
-    const fs::path file =
-        Write("external.gpx", "<!DOCTYPE gpx [<!ENTITY code 'GC42'><!ENTITY ext SYSTEM 'file://" +
-                                  secret.string() +
-                                  "'>]><gpx><wpt><name>&code;</name><desc>x&ext;y</desc>"
-                                  "</wpt></gpx>");
+    const fs::path secret = folder.Write("secret.txt", "SECRET-CONTENT");
+    const fs::path file = folder.Write(
+        "external.gpx", "<!DOCTYPE gpx [<!ENTITY code 'GC42'><!ENTITY ext SYSTEM 'file://" +
+                            secret.string() +
+                            "'>]><gpx><wpt><name>&code;</name><desc>x&ext;y</desc>"
+                            "</wpt></gpx>");
     EXPECT_EQ(ImportIntoEmptyList(file), "Imported 1 entries and skipped 0 caches.");
     EXPECT_EQ(Cell(0, CacheColumn::Cache), "GC42") << "internal entities are expanded";
     EXPECT_EQ(Cell(0, CacheColumn::Titel), "xy") << "the external one is skipped, not read";
@@ -194,7 +181,7 @@ TEST_F(HostileFileTest, HugeAndDeepFilesImportInBoundedTimeAndMemory) {
          CacheColumn::Cache, 6},
     };
     for (const auto& c : cases) {
-        const fs::path file = Write(c.name, c.content);
+        const fs::path file = folder.Write(c.name, c.content);
         const long peakBefore = PeakKilobytes();
         const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(ImportIntoEmptyList(file), "Imported 1 entries and skipped 0 caches.") << c.name;
@@ -229,7 +216,7 @@ TEST_F(HostileFileTest, DeclaredEncodingsArriveAsUtf8) {
          "GC\xE2\x82\xAC\xC3\xA9"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ImportIntoEmptyList(Write(c.name, c.content)),
+        EXPECT_EQ(ImportIntoEmptyList(folder.Write(c.name, c.content)),
                   "Imported 1 entries and skipped 0 caches.")
             << c.name;
         EXPECT_EQ(Cell(0, CacheColumn::Cache), c.code) << c.name;
@@ -237,17 +224,17 @@ TEST_F(HostileFileTest, DeclaredEncodingsArriveAsUtf8) {
 }
 
 TEST_F(HostileFileTest, RealWorldQuirksImport) {
-    const fs::path file =
-        Write("quirks.gpx",
-              "<?xml version='1.0' encoding='utf-8'?>\r\n<gpx "
-              "xmlns='http://www.topografix.com/GPX/1/0'>\r\n"
-              "<wpt lat='48.1' lon='11.5'>\r\n<name>OC1234</name>\r\n"
-              "<groundspeak:cache id='7' available='True' archived='False' "
-              "xmlns:groundspeak='http://www.groundspeak.com/cache/1/0/1'>\r\n"
-              "<groundspeak:container>small</groundspeak:container>\r\n"
-              "<groundspeak:encoded_hints>line one\r\nline two</groundspeak:encoded_hints>\r\n"
-              "</groundspeak:cache>\r\n</wpt>\r\n<wpt lat='1' "
-              "lon='2'><name>GCPLAIN</name></wpt>\r\n</gpx>\r\n");
+    const fs::path file = folder.Write(
+        "quirks.gpx",
+        "<?xml version='1.0' encoding='utf-8'?>\r\n<gpx "
+        "xmlns='http://www.topografix.com/GPX/1/0'>\r\n"
+        "<wpt lat='48.1' lon='11.5'>\r\n<name>OC1234</name>\r\n"
+        "<groundspeak:cache id='7' available='True' archived='False' "
+        "xmlns:groundspeak='http://www.groundspeak.com/cache/1/0/1'>\r\n"
+        "<groundspeak:container>small</groundspeak:container>\r\n"
+        "<groundspeak:encoded_hints>line one\r\nline two</groundspeak:encoded_hints>\r\n"
+        "</groundspeak:cache>\r\n</wpt>\r\n<wpt lat='1' "
+        "lon='2'><name>GCPLAIN</name></wpt>\r\n</gpx>\r\n");
     EXPECT_EQ(ImportIntoEmptyList(file), "Imported 2 entries and skipped 0 caches.");
     EXPECT_EQ(Cell(0, CacheColumn::Cache), "OC1234");
     EXPECT_EQ(Cell(0, CacheColumn::Container), "small");

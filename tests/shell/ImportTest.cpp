@@ -3,8 +3,7 @@
 #include "MainWindowFixture.h"
 #include "PushButton.h"
 #include "RadioButton.h"
-
-#include <fstream>
+#include "TestFolder.h"
 
 namespace {
 
@@ -12,21 +11,6 @@ using Messages = std::vector<std::string>;
 using CodeList = std::vector<std::string>;
 
 const CodeList pocketQuery = {"GC1A2B3", "GC4D5E6", "GC7F8A9", "GCB0C1D"};
-
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const std::string& content) {
-        path_ = std::filesystem::temp_directory_path() /
-                ("orlimex-import-" + std::to_string(++counter) + ".gpx");
-        std::ofstream(path_, std::ios::binary) << content;
-    }
-    ~TemporaryFile() { std::filesystem::remove(path_); }
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    static inline int counter = 0;
-    std::filesystem::path path_;
-};
 
 using ImportTest = MainWindowFixture;
 
@@ -86,12 +70,13 @@ TEST_F(ImportTest, SubtractRemovesEachListedCodeOnce) {
 }
 
 TEST_F(ImportTest, AFileWithoutWaypointsReportsZeroInEveryMode) {
-    TemporaryFile empty("<gpx><name>GC1</name></gpx>");
+    const TestFolder folder;
+    const std::filesystem::path empty = folder.Write("empty.gpx", "<gpx><name>GC1</name></gpx>");
     Import(Data("pocket-query.gpx"));
-    EXPECT_EQ(Import(empty.Path(), 1), Messages{"Imported 0 entries and skipped 0 caches."});
+    EXPECT_EQ(Import(empty, 1), Messages{"Imported 0 entries and skipped 0 caches."});
     EXPECT_EQ(ListedCodes(), pocketQuery);
-    EXPECT_EQ(Import(empty.Path(), 2), Messages{"Removed 0 entries."});
-    EXPECT_EQ(Import(empty.Path(), 0), Messages{"Imported 0 entries and skipped 0 caches."});
+    EXPECT_EQ(Import(empty, 2), Messages{"Removed 0 entries."});
+    EXPECT_EQ(Import(empty, 0), Messages{"Imported 0 entries and skipped 0 caches."});
     EXPECT_TRUE(ListedCodes().empty());
 }
 
@@ -107,22 +92,21 @@ TEST_F(ImportTest, ACancelledDialogChangesNothingAndShowsNothing) {
 // A file that cannot be read to its end leaves the list exactly as it was, in
 // every mode, and says which file failed and why.
 TEST_F(ImportTest, AFailedImportLeavesTheListAsItWas) {
-    TemporaryFile truncated(
+    const TestFolder folder;
+    const std::filesystem::path truncated = folder.Write(
+        "truncated.gpx",
         "<gpx><wpt><name>GCNEW1</name></wpt><wpt><name>GC1A2B3</name></wpt><wpt><name>GC");
-    TemporaryFile notXml("this is no GPX file");
-    const std::filesystem::path missing =
-        std::filesystem::temp_directory_path() / "orlimex-none.gpx";
-    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    const std::filesystem::path notXml = folder.Write("not-xml.gpx", "this is no GPX file");
 
     Import(Data("pocket-query.gpx"));
     const auto before = ListSnapshot();
     const struct {
         std::filesystem::path file;
         const char* reason;
-    } failures[] = {{truncated.Path(), "no element found at line 1, column 80"},
-                    {notXml.Path(), "syntax error"},
-                    {missing, "No such file or directory"},
-                    {folder, "Is a directory"}};
+    } failures[] = {{truncated, "no element found at line 1, column 80"},
+                    {notXml, "syntax error"},
+                    {folder / "missing.gpx", "No such file or directory"},
+                    {folder.Path(), "Is a directory"}};
     for (const auto& failure : failures) {
         for (int mode : {0, 1, 2}) {
             const Messages shown = Import(failure.file, mode);

@@ -6,12 +6,12 @@
 #include "FileContents.h"
 #include "MainWindowFixture.h"
 #include "PushButton.h"
+#include "TestFolder.h"
 
 #include <filesystem>
 #include <fstream>
 #include <sched.h>
 #include <sys/mount.h>
-#include <unistd.h>
 
 namespace {
 
@@ -22,28 +22,25 @@ class WriteFaultTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        folder = fs::temp_directory_path() / ("orlimex-faults-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
         if (::unshare(CLONE_NEWNS) != 0 ||
             ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k") != 0) {
+            ::mount("tmpfs", folder.Path().c_str(), "tmpfs", 0, "size=256k") != 0) {
             GTEST_SKIP() << "no right to mount a file system here";
         }
         mounted = true;
-        std::ofstream(folder / "export.gpx") << "the export of last week";
-        std::ofstream(folder / "export.csv") << "the export of last week";
+        folder.Write("export.gpx", "the export of last week");
+        folder.Write("export.csv", "the export of last week");
         window->ChkNoUnknowns()->Value(false);
         Import(Data("pocket-query.gpx"), 1);
     }
     void TearDown() override {
         if (mounted) {
-            ::umount(folder.c_str());
+            ::umount(folder.Path().c_str());
         }
-        fs::remove_all(folder);
         MainWindowFixture::TearDown();
     }
 
-    fs::path folder;
+    const TestFolder folder;
     bool mounted = false;
 };
 
@@ -55,7 +52,7 @@ TEST_F(WriteFaultTest, AFullFileSystemFailsTheExportAndKeepsTheOldFile) {
     while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
     }
     filler.close();
-    const auto before = FileNames(folder);
+    const auto before = FileNames(folder.Path());
     for (PushButton* button : {window->BtnExportGPX(), window->BtnExportCSV()}) {
         const fs::path target =
             folder / (button == window->BtnExportGPX() ? "export.gpx" : "export.csv");
@@ -63,17 +60,18 @@ TEST_F(WriteFaultTest, AFullFileSystemFailsTheExportAndKeepsTheOldFile) {
                                                   ": No space left on device"});
         EXPECT_EQ(FileContents(target), "the export of last week");
     }
-    EXPECT_EQ(FileNames(folder), before) << "no partial file is left";
+    EXPECT_EQ(FileNames(folder.Path()), before) << "no partial file is left";
 }
 
 TEST_F(WriteFaultTest, AReadOnlyFileSystemCannotTakeTheExport) {
-    ASSERT_EQ(::mount("tmpfs", folder.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=256k"), 0);
-    const auto before = FileNames(folder);
+    ASSERT_EQ(::mount("tmpfs", folder.Path().c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=256k"),
+              0);
+    const auto before = FileNames(folder.Path());
     for (PushButton* button : {window->BtnExportGPX(), window->BtnExportCSV()}) {
         const fs::path target =
             folder / (button == window->BtnExportGPX() ? "export.gpx" : "export.csv");
         EXPECT_EQ(Press(button, target), Messages{"Error while creating file"});
         EXPECT_EQ(FileContents(target), "the export of last week");
     }
-    EXPECT_EQ(FileNames(folder), before);
+    EXPECT_EQ(FileNames(folder.Path()), before);
 }
