@@ -1,0 +1,18 @@
+# Fails when one of the programs in PROGRAMS loads Qt Gui or Qt Widgets, as
+# ldd lists every library a program loads, also through other libraries.
+if(NOT PROGRAMS)
+  message(FATAL_ERROR "No programs to check.")
+endif()
+foreach(program IN LISTS PROGRAMS)
+  execute_process(COMMAND ldd ${program} OUTPUT_VARIABLE loaded RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "ldd cannot read ${program}.")
+  endif()
+  string(REGEX MATCHALL "libQt6(Gui|Widgets)[^ ]*" widgets "${loaded}")
+  if(widgets)
+    list(REMOVE_DUPLICATES widgets)
+    message(FATAL_ERROR "${program} loads ${widgets}.")
+  endif()
+  get_filename_component(name ${program} NAME)
+  message(STATUS "${name}: no Qt Gui, no Qt Widgets")
+endforeach()
