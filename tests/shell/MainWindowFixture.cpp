@@ -2,7 +2,7 @@
 
 #include "CacheColumns.h"
 #include "Listbox.h"
-#include "PushButton.h"
+#include "PressWithFile.h"
 #include "RadioButton.h"
 
 void MainWindowFixture::SetUp() {
@@ -22,11 +22,7 @@ std::filesystem::path MainWindowFixture::Data(const std::string& name) {
 
 std::vector<std::string> MainWindowFixture::Press(PushButton* button,
                                                   const std::filesystem::path& file) {
-    const std::size_t shownBefore = dialogs.Messages().size();
-    dialogs.QueueFile(file);
-    button->Push();
-    return {dialogs.Messages().begin() + static_cast<std::ptrdiff_t>(shownBefore),
-            dialogs.Messages().end()};
+    return PressWithFile(dialogs, *button, file);
 }
 
 std::vector<std::string> MainWindowFixture::Import(const std::filesystem::path& file, int mode) {
