@@ -4,6 +4,7 @@
 #include "CacheReceiver.h"
 #include "ClassDescriptions.h"
 #include "EventDispatch.h"
+#include "ExceptionHelper.h"
 #include "Exceptions.h"
 #include "MenuBar1.h"
 #include "Runtime.h"

@@ -4,7 +4,6 @@
 
 #include "Application.h"
 #include "Delegate.h"
-#include "ExceptionHelper.h"
 
 #include <memory>
 
