@@ -1,7 +1,7 @@
 #include "ImportCheck.h"
 
 #include "CacheColumns.h"
-#include "Listbox.h"
+#include "ListRows.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ Rows Subtracted(const Rows& before, const Rows& read) {
 
 // Codes are unique in the list under the text equality, so each finds its
 // own row.
-void CheckIndex(const Listbox& list) {
+void CheckIndex(const ListRows& list) {
     for (std::int32_t row = 0; row < list.ListCount(); ++row) {
         const std::int32_t found = list.FindRow(list.Cell(row, CacheColumn::Cache));
         if (found != row) {
@@ -50,7 +50,7 @@ void CheckIndex(const Listbox& list) {
 }
 
 // Aborts unless the list holds the rows; names the first row that differs.
-void CheckHolds(const Listbox& list, const Rows& expected, const std::string& what) {
+void CheckHolds(const ListRows& list, const Rows& expected, const std::string& what) {
     if (Holds(list, expected)) {
         return;
     }
@@ -67,8 +67,8 @@ void CheckHolds(const Listbox& list, const Rows& expected, const std::string& wh
 
 } // namespace
 
-Rows CheckImport(const Listbox& list, const Rows& before, const ReadRows& document, ImportMode mode,
-                 const std::string& file, const std::vector<std::string>& shown) {
+Rows CheckImport(const ListRows& list, const Rows& before, const ReadRows& document,
+                 ImportMode mode, const std::string& file, const std::vector<std::string>& shown) {
     CheckIndex(list);
     if (document.failure) {
         CheckShown(shown, {"Error while reading file\n" + file + ": " + *document.failure},

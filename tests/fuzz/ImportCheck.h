@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-class Listbox;
+class ListRows;
 
 // In the order of the window's radio buttons RbtImport(0..2).
 enum class ImportMode { Replace, Add, Subtract };
@@ -17,5 +17,5 @@ enum class ImportMode { Replace, Add, Subtract };
 // rows the list holds. before is the list before the press, document the
 // file's content as Read gives it, and file the path the open dialog
 // answered.
-Rows CheckImport(const Listbox& list, const Rows& before, const ReadRows& document, ImportMode mode,
-                 const std::string& file, const std::vector<std::string>& shown);
+Rows CheckImport(const ListRows& list, const Rows& before, const ReadRows& document,
+                 ImportMode mode, const std::string& file, const std::vector<std::string>& shown);
